@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace kirvano {
+
+// The alarm's media player. Assigning a path plays that file once from its
+// start, replacing any sound in progress, also when the path is the same.
+class IMediaPlayer
+{
+public:
+    virtual ~IMediaPlayer() = default;
+
+    virtual void setURL(const QString &path) = 0;
+};
+
+} // namespace kirvano

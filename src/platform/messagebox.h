@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace kirvano {
+
+// Button-and-icon flags and answers of the modal message box.
+namespace mb {
+constexpr int OkOnly = 0;
+constexpr int YesNo = 4;
+constexpr int Critical = 16;
+constexpr int Question = 32;
+constexpr int Ok = 1;
+constexpr int Yes = 6;
+constexpr int No = 7;
+} // namespace mb
+
+inline const QString AppTitle = QStringLiteral("Kirvano");
+
+// A modal message box. While it is open the event loop keeps delivering
+// timer ticks; it returns the button the operator pressed.
+class IMessageBox
+{
+public:
+    virtual ~IMessageBox() = default;
+
+    virtual int show(const QString &prompt, int flags, const QString &title = AppTitle) = 0;
+};
+
+} // namespace kirvano

@@ -1,0 +1,36 @@
+#include "fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace kirvano {
+
+bool hasFamily(const QString &face)
+{
+    return QFontDatabase::families().contains(face, Qt::CaseInsensitive);
+}
+
+void installFontSubstitutions()
+{
+    // DSEG14 rather than DSEG7: the caption's "/" needs a glyph of its own.
+    QFont::insertSubstitutions(QStringLiteral("Digital-7"),
+                               {QStringLiteral("DSEG14 Classic"), QStringLiteral("DSEG7 Classic"),
+                                QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                               {QStringLiteral("Comic Neue"), QStringLiteral("Liberation Sans")});
+}
+
+QFont designFont(const QString &face, double points, bool bold)
+{
+    QFont font(face);
+    font.setPointSizeF(points);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+} // namespace kirvano

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace kirvano {
+
+// The faces the windows were designed with are not on every system; each
+// gets the nearest installed face: Arial and MS Sans Serif a metric sans,
+// Comic Sans MS Comic Neue, Digital-7 a seven-segment face.
+void installFontSubstitutions();
+
+// A font by face, size in points and weight, with the substitutions above.
+QFont designFont(const QString &face, double points, bool bold);
+
+// Whether a face is installed under its own name.
+bool hasFamily(const QString &face);
+
+} // namespace kirvano

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/shape.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace kirvano {
+
+// A filled rounded rectangle with a thin outline: a station's LED or a row band.
+class LedShape : public QWidget, public IShape
+{
+    Q_OBJECT
+public:
+    LedShape(Colour colour, QWidget *parent);
+
+    Colour fillColor() const override { return m_colour; }
+    void setFillColor(Colour colour) override;
+
+    // Called after every change of the fill colour.
+    std::function<void(Colour)> colourChanged;
+
+    // 0x00BBGGRR to a QColor.
+    static QColor toQColor(Colour colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Colour m_colour;
+};
+
+} // namespace kirvano

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/mediaplayer.h"
+
+#include <QObject>
+
+class QAudioOutput;
+class QMediaPlayer;
+
+namespace kirvano {
+
+// The alarm's player on Qt Multimedia: each assignment stops what is
+// playing and plays the named file once from its start, at volume 82 of
+// 100. A missing or unplayable file, or no sound server, is silent; errors
+// go to the log only.
+class QtMediaPlayer : public QObject, public IMediaPlayer
+{
+    Q_OBJECT
+public:
+    static constexpr int Volume = 82;
+
+    explicit QtMediaPlayer(QObject *parent = nullptr);
+    ~QtMediaPlayer() override;
+
+    void setURL(const QString &path) override;
+
+    QMediaPlayer *player() const { return m_player; }
+    QAudioOutput *audioOutput() const { return m_output; }
+
+private:
+    QMediaPlayer *m_player;
+    QAudioOutput *m_output;
+};
+
+} // namespace kirvano

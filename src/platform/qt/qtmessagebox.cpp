@@ -1,0 +1,38 @@
+#include "qtmessagebox.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace kirvano {
+
+int QtMessageBox::show(const QString &prompt, int flags, const QString &title)
+{
+    QMessageBox box(m_parent && m_parent->isVisible() ? m_parent.data() : nullptr);
+    box.setObjectName(QStringLiteral("MsgBox"));
+    box.setWindowTitle(title);
+    // Line ends are CR LF in the system's texts; the label wants plain LF.
+    QString text = prompt;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+
+    if (flags & mb::Question)
+        box.setIcon(QMessageBox::Question);
+    else if (flags & mb::Critical)
+        box.setIcon(QMessageBox::Critical);
+
+    if ((flags & 0x0F) == mb::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+        return box.exec() == QMessageBox::Yes ? mb::Yes : mb::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return mb::Ok;
+}
+
+} // namespace kirvano

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/messagebox.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace kirvano {
+
+// IMessageBox on QMessageBox. exec() runs a nested event loop, so timers
+// keep ticking while the operator reads.
+class QtMessageBox : public IMessageBox
+{
+public:
+    explicit QtMessageBox(QWidget *parent = nullptr) : m_parent(parent) {}
+
+    int show(const QString &prompt, int flags, const QString &title) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+} // namespace kirvano

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+
+namespace kirvano {
+
+// A top-level window. A disabled window takes no operator input, but its
+// timers keep running. close() raises the window's close request; the
+// request handler may cancel it by returning false.
+class IWindow
+{
+public:
+    virtual ~IWindow() = default;
+
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual bool isVisible() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool isEnabled() const = 0;
+    virtual void close() = 0;
+
+    // Called on every close request; returns whether the window may close.
+    void onCloseRequest(std::function<bool()> handler) { m_closeRequest = std::move(handler); }
+
+protected:
+    bool closeRequested() { return m_closeRequest ? m_closeRequest() : true; }
+
+private:
+    std::function<bool()> m_closeRequest;
+};
+
+} // namespace kirvano

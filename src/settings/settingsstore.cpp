@@ -1,0 +1,94 @@
+#include "settingsstore.h"
+
+#include "settingsreader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace kirvano {
+
+namespace {
+
+const QByteArray CrLf("\r\n");
+
+QByteArray line(const QString &text) { return text.toLatin1() + CrLf; }
+
+SettingsStore::SaveResult writeWhole(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath()))
+        return {false, info.absoluteFilePath(), QStringLiteral("impossibile creare la cartella %1").arg(info.absolutePath())};
+
+    QSaveFile file(path);
+    // A settings file that is a link or lies on a filesystem that refuses
+    // renames is still written, in place, rather than not at all.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, info.absoluteFilePath(), file.errorString()};
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {false, info.absoluteFilePath(), reason};
+    }
+    if (!file.commit())
+        return {false, info.absoluteFilePath(), file.errorString()};
+    return {};
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(QString settingsPath, QString reportPath)
+    : m_settingsPath(std::move(settingsPath)), m_reportPath(std::move(reportPath))
+{
+}
+
+QString SettingsStore::defaultSettingsPath()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\WINDOWS\\config_bmb.dat");
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/kirvano/config_bmb.dat");
+#endif
+}
+
+std::optional<Settings> SettingsStore::load() const
+{
+    QFile file(m_settingsPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    auto settings = readSettingsFields(data);
+    if (!settings || settings->strMin_a.isEmpty() || settings->strMin_b.isEmpty())
+        return std::nullopt;
+    return settings;
+}
+
+QByteArray SettingsStore::settingsBytes(const Settings &s)
+{
+    return line(s.strMin_a) + line(s.strMin_b) + line(s.strCnt_a) + line(s.StrCnt_b) + line(s.strPass);
+}
+
+QByteArray SettingsStore::reportBytes(const Settings &s)
+{
+    return line(QStringLiteral("Tempo Gruppo A = ") + s.strMin_a)
+        + line(QStringLiteral("Tempo Gruppo B = ") + s.strMin_b)
+        + line(QStringLiteral("Contatore    A = ") + s.strCnt_a)
+        + line(QStringLiteral("Contatore    B = ") + s.StrCnt_b)
+        + line(QStringLiteral("Option Password= ****"));
+}
+
+SettingsStore::SaveResult SettingsStore::save(const Settings &settings) const
+{
+    const SaveResult result = writeWhole(m_settingsPath, settingsBytes(settings));
+    if (!result.ok)
+        return result;
+    return writeWhole(m_reportPath, reportBytes(settings));
+}
+
+} // namespace kirvano

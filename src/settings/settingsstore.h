@@ -1,0 +1,50 @@
+#pragma once
+
+#include "settings.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace kirvano {
+
+// The settings file and the report file. The settings file lives at one
+// fixed absolute path; the report file "config.txt" follows the process's
+// current directory at the moment of writing.
+class SettingsStore
+{
+public:
+    struct SaveResult
+    {
+        bool ok = true;
+        QString file;   // the file that could not be written
+        QString reason; // the system's reason
+    };
+
+    explicit SettingsStore(QString settingsPath = defaultSettingsPath(),
+                           QString reportPath = QStringLiteral("config.txt"));
+
+    // The platform's fixed location of the settings file.
+    static QString defaultSettingsPath();
+
+    const QString &settingsPath() const { return m_settingsPath; }
+
+    // The five values as read by the reading rule, or nothing when the file
+    // is missing, unreadable, holds fewer than five fields, or its first or
+    // second value is empty.
+    std::optional<Settings> load() const;
+
+    // Writes the settings file, then the report file. Each is written whole
+    // to a temporary file and renamed over the old one, so a crash never
+    // leaves a torn file behind.
+    SaveResult save(const Settings &settings) const;
+
+    static QByteArray settingsBytes(const Settings &settings);
+    static QByteArray reportBytes(const Settings &settings);
+
+private:
+    QString m_settingsPath;
+    QString m_reportPath;
+};
+
+} // namespace kirvano

@@ -1,0 +1,26 @@
+#include "qtwindowfactory.h"
+
+#include "aboutwindow.h"
+#include "optionswindow.h"
+#include "splashwindow.h"
+
+#include "platform/qt/qtwindow.h"
+
+namespace kirvano {
+
+IWindow *QtWindowFactory::createSplash(MainController &main)
+{
+    return (new SplashWindow(main))->adapter();
+}
+
+OptionsDialog *QtWindowFactory::createOptions(OptionsHost &host)
+{
+    return &(new OptionsWindow(host))->dialog();
+}
+
+IWindow *QtWindowFactory::createAbout(MainController &)
+{
+    return (new AboutWindow(m_main))->adapter();
+}
+
+} // namespace kirvano

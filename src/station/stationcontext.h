@@ -1,0 +1,26 @@
+#pragma once
+
+#include "settings/settings.h"
+#include "soundqueue.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <functional>
+
+namespace kirvano {
+
+class IMessageBox;
+
+// What the stations share, all owned by the main window.
+struct StationContext
+{
+    Settings &settings;
+    SoundQueue &soundQueue;
+    IMessageBox &messageBox;
+    QString appFolder;                     // the program's folder, no trailing separator
+    QLocale locale = QLocale::system();    // numbers are read and written in this format
+    std::function<void()> countersChanged; // a run has added its units to a counter
+};
+
+} // namespace kirvano

@@ -1,0 +1,73 @@
+#include "fakes.h"
+
+namespace kirvano::test {
+
+int FakeMessageBox::show(const QString &prompt, int flags, const QString &title)
+{
+    shown.push_back({prompt, flags, title});
+    if (!m_queued.empty()) {
+        const int answer = m_queued.front();
+        m_queued.erase(m_queued.begin());
+        return answer;
+    }
+    if (responder)
+        return responder(shown.back());
+    return (flags & 0x0F) == mb::YesNo ? mb::No : mb::Ok;
+}
+
+void FakeMessageBox::answerAlways(int answer)
+{
+    responder = [answer](const Shown &s) { return (s.flags & 0x0F) == mb::YesNo ? answer : mb::Ok; };
+}
+
+QStringList FakeMessageBox::prompts() const
+{
+    QStringList list;
+    for (const Shown &s : shown)
+        list << s.prompt;
+    return list;
+}
+
+void FakeWindow::close()
+{
+    if (m_closed)
+        return;
+    ++closeRequests;
+    if (!closeRequested())
+        return;
+    m_closed = true;
+    m_visible = false;
+    if (onClosed)
+        onClosed();
+}
+
+void FakeTextBox::setText(const QString &text)
+{
+    const QString cut = m_max > 0 ? text.left(m_max) : text;
+    if (cut == m_text)
+        return;
+    m_text = cut;
+    ++changes;
+    fireChange();
+}
+
+void FakeTextBox::type(const QString &chars)
+{
+    for (QChar c : chars) {
+        if (m_max > 0 && m_text.size() >= m_max)
+            return;
+        m_text.append(c);
+        ++changes;
+        fireChange();
+    }
+}
+
+void FakeListBox::setCurrentIndex(int index)
+{
+    if (index == m_index)
+        return;
+    m_index = index;
+    fireSelect();
+}
+
+} // namespace kirvano::test

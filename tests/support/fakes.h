@@ -1,0 +1,189 @@
+#pragma once
+
+#include "virtualclock.h"
+
+#include "platform/button.h"
+#include "platform/control.h"
+#include "platform/listbox.h"
+#include "platform/mediaplayer.h"
+#include "platform/messagebox.h"
+#include "platform/shape.h"
+#include "platform/textbox.h"
+#include "platform/window.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace kirvano::test {
+
+class FakeShape : public IShape
+{
+public:
+    explicit FakeShape(Colour colour = 0x00C000) : m_colour(colour) {}
+    Colour fillColor() const override { return m_colour; }
+    void setFillColor(Colour colour) override { m_colour = colour; }
+
+private:
+    Colour m_colour;
+};
+
+class FakeButton : public IButton
+{
+public:
+    explicit FakeButton(QString caption = {}, QString font = QStringLiteral("Arial"), double size = 8.25)
+        : m_caption(std::move(caption)), m_font(std::move(font)), m_size(size)
+    {
+    }
+    void setCaption(const QString &caption) override { m_caption = caption; }
+    QString caption() const override { return m_caption; }
+    void setFontName(const QString &name) override { m_font = name; }
+    QString fontName() const override { return m_font; }
+    void setFontSize(double points) override { m_size = points; }
+    double fontSize() const override { return m_size; }
+    void setEnabled(bool enabled) override { m_enabled = enabled; }
+    bool isEnabled() const override { return m_enabled; }
+    void setDefault(bool isDefault) override { m_default = isDefault; }
+    bool isDefault() const override { return m_default; }
+
+private:
+    QString m_caption;
+    QString m_font;
+    double m_size;
+    bool m_enabled = true;
+    bool m_default = false;
+};
+
+// A modal message box that records every prompt. Its responder may let
+// virtual time pass before it answers, as an operator who takes a while.
+class FakeMessageBox : public IMessageBox
+{
+public:
+    struct Shown
+    {
+        QString prompt;
+        int flags;
+        QString title;
+    };
+    using Responder = std::function<int(const Shown &)>;
+
+    int show(const QString &prompt, int flags, const QString &title) override;
+
+    // Answers Yes/No boxes with `answer`, OK boxes with OK.
+    void answerAlways(int answer);
+    // Answers the next box with `answer` (then falls back to the responder).
+    void answerNext(int answer) { m_queued.push_back(answer); }
+
+    Responder responder;
+    std::vector<Shown> shown;
+
+    int count() const { return static_cast<int>(shown.size()); }
+    QStringList prompts() const;
+
+private:
+    std::vector<int> m_queued;
+};
+
+class FakeMediaPlayer : public IMediaPlayer
+{
+public:
+    struct Play
+    {
+        qint64 at;
+        QString path;
+    };
+    explicit FakeMediaPlayer(const VirtualClock *clock = nullptr) : m_clock(clock) {}
+    void setURL(const QString &path) override { plays.push_back({m_clock ? m_clock->now() : 0, path}); }
+
+    std::vector<Play> plays;
+
+private:
+    const VirtualClock *m_clock;
+};
+
+class FakeWindow : public IWindow
+{
+public:
+    explicit FakeWindow(bool visible = false, bool enabled = false) : m_visible(visible), m_enabled(enabled) {}
+    void show() override { m_visible = true; ++showCount; }
+    void hide() override { m_visible = false; }
+    bool isVisible() const override { return m_visible; }
+    void setEnabled(bool enabled) override { m_enabled = enabled; }
+    bool isEnabled() const override { return m_enabled; }
+    // Raises the close request; the window closes unless it is cancelled.
+    void close() override;
+
+    bool closed() const { return m_closed; }
+    int closeRequests = 0;
+    int showCount = 0;
+    std::function<void()> onClosed;
+
+private:
+    bool m_visible;
+    bool m_enabled;
+    bool m_closed = false;
+};
+
+class FakeVisual : public IVisual
+{
+public:
+    explicit FakeVisual(bool visible = true) : m_visible(visible) {}
+    void setVisible(bool visible) override { m_visible = visible; }
+    bool isVisible() const override { return m_visible; }
+
+private:
+    bool m_visible;
+};
+
+class FakeLabel : public ILabel
+{
+public:
+    explicit FakeLabel(QString text = {}, bool visible = true) : m_text(std::move(text)), m_visible(visible) {}
+    void setVisible(bool visible) override { m_visible = visible; }
+    bool isVisible() const override { return m_visible; }
+    void setText(const QString &text) override { m_text = text; }
+    QString text() const override { return m_text; }
+
+private:
+    QString m_text;
+    bool m_visible;
+};
+
+// A text box with the character-limit rules of the real one: the limit cuts
+// typed text and text put in by the program, but not what the box already
+// holds when the limit changes. Any change of the text raises the change event.
+class FakeTextBox : public ITextBox
+{
+public:
+    explicit FakeTextBox(QString text = {}, int maxLength = 0) : m_text(std::move(text)), m_max(maxLength) {}
+    QString text() const override { return m_text; }
+    void setText(const QString &text) override;
+    int maxLength() const override { return m_max; }
+    void setMaxLength(int length) override { m_max = length; }
+
+    // The operator clicks into the box.
+    void clickIn() { fireClick(); }
+    // The operator types characters at the end; those past the limit are refused.
+    void type(const QString &chars);
+    int changes = 0;
+
+private:
+    QString m_text;
+    int m_max;
+};
+
+class FakeListBox : public IListBox
+{
+public:
+    int currentIndex() const override { return m_index; }
+    void setCurrentIndex(int index) override;
+    // The operator clicks an item.
+    void choose(int index) { setCurrentIndex(index); }
+
+private:
+    int m_index = -1;
+};
+
+} // namespace kirvano::test

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <vector>
+
+namespace kirvano::test {
+
+class FakeTimer;
+
+// Virtual time for fake timers. advance() fires due timers in deadline
+// order (ties in creation order), so an hour of station time runs in
+// microseconds. A timer never fires again while its own handler runs,
+// as with Qt's timers; a nested advance() (a message box left open while
+// time passes) keeps delivering the other timers' ticks.
+class VirtualClock
+{
+public:
+    qint64 now() const { return m_now; }
+
+    void advance(qint64 ms);
+    void advanceTo(qint64 time);
+
+    void add(FakeTimer *timer) { m_timers.push_back(timer); }
+    void remove(FakeTimer *timer);
+
+private:
+    FakeTimer *nextDue(qint64 limit) const;
+
+    qint64 m_now = 0;
+    std::vector<FakeTimer *> m_timers;
+};
+
+} // namespace kirvano::test
