@@ -1,0 +1,66 @@
+# Private services for tests: a virtual display with a window manager and a
+# sound server with a null sink. Each is stopped by its pid on exit.
+# shellcheck shell=bash
+
+KIRVANO_SERVICE_PIDS=()
+KIRVANO_SERVICE_DIR=""
+
+stop_services() {
+    local pid
+    for pid in "${KIRVANO_SERVICE_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${KIRVANO_SERVICE_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    KIRVANO_SERVICE_PIDS=()
+    [ -n "$KIRVANO_SERVICE_DIR" ] && rm -rf "$KIRVANO_SERVICE_DIR"
+    KIRVANO_SERVICE_DIR=""
+}
+
+service_dir() {
+    if [ -z "$KIRVANO_SERVICE_DIR" ]; then
+        KIRVANO_SERVICE_DIR="$(mktemp -d /tmp/kirvano-services.XXXXXX)"
+        chmod 700 "$KIRVANO_SERVICE_DIR"
+    fi
+    echo "$KIRVANO_SERVICE_DIR"
+}
+
+# Starts Xvfb on a free display number with openbox, and exports DISPLAY.
+start_display() {
+    local n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    KIRVANO_SERVICE_PIDS+=($!)
+    local i
+    for i in $(seq 1 100); do
+        [ -e "/tmp/.X11-unix/X$n" ] && break
+        sleep 0.05
+    done
+    export DISPLAY=":$n"
+    if command -v openbox >/dev/null; then
+        openbox --sm-disable >/dev/null 2>&1 &
+        KIRVANO_SERVICE_PIDS+=($!)
+    fi
+}
+
+# Starts a private PulseAudio with a null sink "test_sink" and exports PULSE_SERVER.
+start_sound() {
+    command -v pulseaudio >/dev/null || return 0
+    local dir
+    dir="$(service_dir)/pulse"
+    mkdir -p "$dir"
+    chmod 700 "$dir"
+    HOME="$dir" XDG_RUNTIME_DIR="$dir" PULSE_RUNTIME_PATH="$dir" PULSE_STATE_PATH="$dir" \
+        pulseaudio -n --daemonize=no --system=false --use-pid-file=no --exit-idle-time=-1 \
+        --disallow-exit --realtime=no --high-priority=no --no-cpu-limit \
+        -L "module-null-sink sink_name=test_sink rate=48000 channels=2 norewinds=1" \
+        -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" >"$dir/log" 2>&1 &
+    KIRVANO_SERVICE_PIDS+=($!)
+    local i
+    for i in $(seq 1 100); do
+        [ -S "$dir/native" ] && break
+        sleep 0.05
+    done
+    export PULSE_SERVER="unix:$dir/native"
+}
