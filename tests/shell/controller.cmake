@@ -1,0 +1,1 @@
+kirvano_test(test_controller SOURCES test_controller.cpp)
