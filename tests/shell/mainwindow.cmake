@@ -1,0 +1,1 @@
+kirvano_test(test_mainwindow GUI SOURCES test_mainwindow.cpp)
