@@ -9,21 +9,32 @@ namespace {
 
 // Refuses an edit that makes the text longer than the limit, unless the
 // text does not grow: a text that is already too long can still be cut down.
+// Refuses characters the settings file cannot store in one byte, too: a
+// password typed with one would not read back, and nobody could log in.
 class LimitValidator : public QValidator
 {
 public:
-    LimitValidator(QLineEdit *edit, const int &limit) : QValidator(edit), m_edit(edit), m_limit(limit) {}
+    LimitValidator(QLineEdit *edit, const int &limit) : QValidator(edit), m_limit(limit), m_length(edit->text().size())
+    {
+        // The line edit's own text is already the edited one while it asks;
+        // the length before the edit is the one it last announced.
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { m_length = text.size(); });
+    }
 
     State validate(QString &input, int &) const override
     {
-        if (m_limit <= 0 || input.size() <= m_limit || input.size() <= m_edit->text().size())
+        for (QChar c : input) {
+            if (c.unicode() > 0xFF)
+                return Invalid;
+        }
+        if (m_limit <= 0 || input.size() <= m_limit || input.size() <= m_length)
             return Acceptable;
         return Invalid;
     }
 
 private:
-    QLineEdit *m_edit;
     const int &m_limit;
+    qsizetype m_length;
 };
 
 } // namespace

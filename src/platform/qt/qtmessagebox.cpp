@@ -7,7 +7,10 @@ namespace kirvano {
 
 int QtMessageBox::show(const QString &prompt, int flags, const QString &title)
 {
-    QMessageBox box(m_parent && m_parent->isVisible() ? m_parent.data() : nullptr);
+    // A box owned by a disabled window would take no input either: while a
+    // dialog has the main window disabled, the box stands on its own.
+    QWidget *parent = m_parent && m_parent->isVisible() && m_parent->isEnabled() ? m_parent.data() : nullptr;
+    QMessageBox box(parent);
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setWindowTitle(title);
     // Line ends are CR LF in the system's texts; the label wants plain LF.

@@ -20,7 +20,7 @@ public:
     bool isEnabled() const override { return m_timer.isActive(); }
 
 private:
-    QTimer m_timer;
+    QTimer m_timer{this};
 };
 
 } // namespace kirvano

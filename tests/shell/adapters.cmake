@@ -1,0 +1,1 @@
+kirvano_test(test_qtadapters GUI SOURCES test_qtadapters.cpp)

@@ -1,0 +1,134 @@
+#include "platform/qt/ledshape.h"
+#include "platform/qt/qtcontrols.h"
+#include "platform/qt/qtmessagebox.h"
+#include "platform/qt/qttimer.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace kirvano;
+
+TEST(QtTextBox, LimitCutsTypingAndProgramTextButNotWhatIsThere)
+{
+    QLineEdit edit;
+    edit.setText("Insert password");
+    QtTextBox box(&edit);
+    int changes = 0;
+    int clicks = 0;
+    box.onChange([&] { ++changes; });
+    box.onClick([&] { ++clicks; });
+    box.setMaxLength(4);
+    EXPECT_EQ(box.text(), "Insert password"); // shown in full
+
+    edit.show();
+    edit.setFocus();
+    edit.end(false);
+    QTest::keyClicks(&edit, "x");
+    EXPECT_EQ(box.text(), "Insert password"); // cannot grow
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(box.text(), "Insert passwor"); // can be cut down
+
+    box.setText("");
+    EXPECT_GT(changes, 0);
+    QTest::keyClicks(&edit, "123456");
+    EXPECT_EQ(box.text(), "1234");
+    box.setText("abcdefgh");
+    EXPECT_EQ(box.text(), "abcd");
+
+    box.setText("");
+    for (QChar c : QString::fromUtf8("\xe2\x82\xac" "a\xc3\xa8")) // euro sign, a, e grave
+        QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    EXPECT_EQ(box.text(), QString::fromUtf8("a\xc3\xa8")); // one byte per character in the file
+
+    QTest::mouseClick(&edit, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(QtMessageBox, AnswersAndStaysUsableWhileItsOwnerIsDisabled)
+{
+    QWidget owner;
+    owner.show();
+    owner.setEnabled(false);
+    QtMessageBox qtMessages(&owner);
+    IMessageBox &messages = qtMessages;
+
+    bool boxEnabled = false;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        boxEnabled = box->isEnabled();
+        title = box->windowTitle();
+        EXPECT_EQ(box->text(), "Stop Timer3?");
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(messages.show("Stop Timer3?", mb::YesNo | mb::Question), mb::No);
+    EXPECT_TRUE(boxEnabled);
+    EXPECT_EQ(title, "Kirvano");
+
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        text = box->text();
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(messages.show("uno\r\ndue", mb::OkOnly | mb::Critical), mb::Ok);
+    EXPECT_EQ(text, "uno\ndue");
+}
+
+TEST(QtTimer, PreciseAndRestartedBySettingTheInterval)
+{
+    QObject parent;
+    QtTimer timer("Timer7", 60000, false, &parent);
+    EXPECT_EQ(timer.objectName(), "Timer7");
+    EXPECT_FALSE(timer.isEnabled());
+    auto *inner = timer.findChild<QTimer *>();
+    ASSERT_TRUE(inner);
+    EXPECT_EQ(inner->timerType(), Qt::PreciseTimer);
+
+    int ticks = 0;
+    timer.onTick([&] { ++ticks; });
+    timer.setInterval(5000);
+    EXPECT_FALSE(timer.isEnabled()); // setting the interval does not start it
+    timer.setEnabled(true);
+    QTest::qWait(50);
+    timer.setEnabled(true); // already running: the countdown goes on
+    EXPECT_LT(inner->remainingTime(), 4970);
+    timer.setInterval(5000); // restarts the countdown
+    EXPECT_GE(inner->remainingTime(), 4990);
+
+    timer.setInterval(10);
+    QTest::qWait(100);
+    EXPECT_GT(ticks, 2);
+    timer.setEnabled(false);
+    const int stopped = ticks;
+    QTest::qWait(50);
+    EXPECT_EQ(ticks, stopped);
+}
+
+TEST(LedShape, PaintsItsFillColourInBgrOrder)
+{
+    QWidget parent;
+    LedShape led(0x0000FF, &parent);
+    led.setGeometry(0, 0, 73, 65);
+    EXPECT_EQ(LedShape::toQColor(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(LedShape::toQColor(0x00C000), QColor(0, 192, 0));
+    EXPECT_EQ(LedShape::toQColor(0x800000), QColor(0, 0, 128));
+    EXPECT_EQ(led.grab().toImage().pixelColor(36, 32), QColor(255, 0, 0));
+
+    std::vector<Colour> seen;
+    led.colourChanged = [&](Colour c) { seen.push_back(c); };
+    led.setFillColor(0x00FFFF);
+    led.setFillColor(0x00FFFF);
+    EXPECT_EQ(seen, std::vector<Colour>({0x00FFFF}));
+    EXPECT_EQ(led.grab().toImage().pixelColor(4, 32), QColor(255, 255, 0));
+}
