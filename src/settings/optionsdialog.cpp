@@ -119,8 +119,10 @@ void OptionsDialog::Cmdimp_Click()
     Settings &s = m_host.settings();
     s.strMin_a = plainNumber(leadingNumber(m_c.TextMin_A.text()));
     s.strMin_b = plainNumber(leadingNumber(m_c.TextMin_B.text()));
-    m_host.SaveSetting();
-    m_c.Lbokmin.setVisible(true);
+    // The minutes hold in memory either way; a failed save has been
+    // reported, and must not be confirmed as well.
+    if (m_host.SaveSetting())
+        m_c.Lbokmin.setVisible(true);
 }
 
 void OptionsDialog::Cmdrstcnt_Click()
@@ -147,8 +149,8 @@ void OptionsDialog::Textnewpass_Change()
 void OptionsDialog::Cmdpass_Click()
 {
     m_host.settings().strPass = m_c.Textnewpass.text();
-    m_host.SaveSetting();
-    m_c.lbokpass.setVisible(true);
+    if (m_host.SaveSetting())
+        m_c.lbokpass.setVisible(true);
 }
 
 void OptionsDialog::Form_QueryUnload()
