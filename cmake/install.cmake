@@ -1,1 +1,65 @@
-# Installation and packaging (filled in with the packaging work).
+# Installation and the Debian package.
+#
+# The program and its sounds stay side by side in PREFIX/lib/kirvano, since
+# the program finds "suoni_timer" through its own folder. PREFIX/bin/kirvano
+# is a relative symbolic link to it: Qt takes the program's folder from
+# /proc/self/exe, which names the real file behind the link.
+
+set(KIRVANO_APP_ID "com.marbolin.kirvano")
+set(KIRVANO_PRIVATE_DIR "lib/kirvano")
+set(KIRVANO_DESKTOP_DIR "${PROJECT_SOURCE_DIR}/assets/desktop")
+
+install(TARGETS kirvano RUNTIME DESTINATION ${KIRVANO_PRIVATE_DIR})
+
+# The sounds as the build lays them out beside the program.
+install(DIRECTORY "${KIRVANO_OUTPUT_DIR}/suoni_timer"
+        DESTINATION ${KIRVANO_PRIVATE_DIR}
+        FILES_MATCHING PATTERN "*.wav")
+
+set(KIRVANO_BIN_LINK "${CMAKE_CURRENT_BINARY_DIR}/install/kirvano")
+file(MAKE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/install")
+file(CREATE_LINK "../${KIRVANO_PRIVATE_DIR}/kirvano" "${KIRVANO_BIN_LINK}" SYMBOLIC)
+install(FILES "${KIRVANO_BIN_LINK}" DESTINATION bin)
+
+install(FILES "${KIRVANO_DESKTOP_DIR}/kirvano.desktop" DESTINATION share/applications)
+install(FILES "${KIRVANO_DESKTOP_DIR}/${KIRVANO_APP_ID}.metainfo.xml" DESTINATION share/metainfo)
+
+foreach(size 16 32 48 64 128 256)
+    install(FILES "${PROJECT_SOURCE_DIR}/assets/icons/kirvano-${size}.png"
+            DESTINATION share/icons/hicolor/${size}x${size}/apps
+            RENAME kirvano.png)
+endforeach()
+
+# CPack: scripts/package builds the .deb with "cpack -G DEB".
+set(CPACK_PACKAGE_NAME "kirvano")
+set(CPACK_PACKAGE_VENDOR "Marbolin")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_CONTACT "Marbolin <kirvano@marbolin.invalid>" CACHE STRING
+    "Maintainer of the Debian package, \"Name <e-mail>\"")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "timer board for playgrounds and rides sold by time")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Kirvano lets one operator watch the 32 stations of a playground or an\n"
+    "amusement park whose attractions are sold by time. Each sale of one to\n"
+    "three units starts the station's timer; when the time is over the station\n"
+    "turns red and calls with its own sound until the operator acknowledges it.\n"
+    "Unit lengths, counters of units sold and the options password are kept in\n"
+    "a small settings file. The user interface is in Italian.")
+string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The libraries the program links come from dpkg-shlibdeps; what it loads
+# at run time (the platform plugin, the multimedia back end and its
+# GStreamer elements, the fonts it names) has to be listed by hand. On
+# Debian 12 the Qt Multimedia GStreamer plugin ships in libqt6multimedia6.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), \
+qt6-qpa-plugins (>= 6.4), gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, \
+fonts-dseg, fonts-liberation, fonts-comic-neue")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+
+include(CPack)

@@ -12,11 +12,13 @@ KIRVANO_BUILD_PACKAGES=(
 )
 
 # Packages the tests need on top: the test framework, a virtual display and
-# window manager, a private sound server and the tools that measure sound.
+# window manager, a private sound server, the tools that measure sound and
+# take screenshots, and the validators of the menu entry and metainfo.
 KIRVANO_TEST_PACKAGES=(
     googletest libgtest-dev libgmock-dev
     xvfb xauth openbox x11-utils xdotool
     pulseaudio pulseaudio-utils sox
+    desktop-file-utils appstream imagemagick
 )
 
 # Installs the Debian packages of the arguments that are not installed yet.
