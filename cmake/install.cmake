@@ -34,32 +34,41 @@ endforeach()
 set(CPACK_PACKAGE_NAME "kirvano")
 set(CPACK_PACKAGE_VENDOR "Marbolin")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_CONTACT "Marbolin <kirvano@marbolin.invalid>" CACHE STRING
-    "Maintainer of the Debian package, \"Name <e-mail>\"")
+set(CPACK_PACKAGE_CONTACT "Marbolin <info@kirvano.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "timer board for playgrounds and rides sold by time")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Kirvano lets one operator watch the 32 stations of a playground or an\n"
-    "amusement park whose attractions are sold by time. Each sale of one to\n"
-    "three units starts the station's timer; when the time is over the station\n"
-    "turns red and calls with its own sound until the operator acknowledges it.\n"
-    "Unit lengths, counters of units sold and the options password are kept in\n"
-    "a small settings file. The user interface is in Italian.")
-string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION "\
+Kirvano lets one operator watch the 32 stations of a playground or an
+amusement park whose attractions are sold by time. Each sale of one to
+three units starts the station's timer; when the time is over the station
+turns red and calls with its own sound until the operator acknowledges it.
+Unit lengths, counters of units sold and the options password are kept in
+a small settings file. The user interface is in Italian.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.kirvano.example")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries the program links come from dpkg-shlibdeps; what it loads
-# at run time (the platform plugin, the multimedia back end and its
-# GStreamer elements, the fonts it names) has to be listed by hand. On
-# Debian 12 the Qt Multimedia GStreamer plugin ships in libqt6multimedia6.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), \
-qt6-qpa-plugins (>= 6.4), gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, \
+
+# What the program loads at run time: the platform plugin, the multimedia
+# back end with the GStreamer elements that play WAV files through
+# PulseAudio or PipeWire, and the fonts it names. On Debian 12 the Qt
+# Multimedia GStreamer plugin ships inside libqt6multimedia6.
+set(KIRVANO_RUNTIME_DEPENDS
+    "qt6-qpa-plugins (>= 6.4), gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, \
 fonts-dseg, fonts-liberation, fonts-comic-neue")
+# The libraries it links: from dpkg-shlibdeps when it is there (dpkg-dev),
+# with the versions the build really needs; otherwise listed by hand.
+find_program(KIRVANO_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(KIRVANO_DPKG_SHLIBDEPS)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${KIRVANO_RUNTIME_DEPENDS}")
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS
+        "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), \
+${KIRVANO_RUNTIME_DEPENDS}")
+endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 
 include(CPack)
