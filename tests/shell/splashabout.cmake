@@ -1,0 +1,1 @@
+kirvano_test(test_splashabout GUI SOURCES test_splashabout.cpp)
