@@ -1,0 +1,210 @@
+// Handler costs (Google Benchmark): one minute tick of all 32 stations, one
+// Timerplay tick, one Stop all, and a station's first tick (which saves the
+// counters), on fakes (the logic alone) and on the real main window
+// (offscreen unless QT_QPA_PLATFORM says otherwise). Prints the standard
+// report on stderr and the results table rows on stdout.
+
+#include "benchenv.h"
+
+#include "support/mainharness.h"
+
+#include "platform/qt/fonts.h"
+#include "shell/mainwindow.h"
+#include "station/station.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+using namespace kirvano;
+using namespace kirvano::bench;
+
+namespace {
+
+constexpr int StationCount = 32;
+constexpr int UnitsPerSale = 3;
+constexpr int MinutesPerUnit = 99; // 297 booked minutes: far from the end
+constexpr int TicksBeforeReset = 290;
+
+// Puts every station in the state a sale leaves it in once its run has
+// begun, without the first tick's save: three units booked by the START
+// button, LED yellow, timer on its minute. Stations past `running` are
+// made expired instead, with their alarm queued.
+void prepareBoard(MainController &main, int running = StationCount)
+{
+    Board &board = main.board();
+    board.mnStopall_Click();
+    for (int n = 1; n <= StationCount; ++n) {
+        Station &s = board.station(n);
+        for (int c = 0; c < UnitsPerSale; ++c)
+            s.button().click();
+        s.timer().setInterval(MinuteInterval);
+        if (n <= running) {
+            s.led().setFillColor(led::Yellow);
+        } else {
+            s.timer().setEnabled(false);
+            s.led().setFillColor(led::Red);
+            main.soundQueue()[s.params().soundSlot()] = s.soundPath();
+        }
+    }
+}
+
+void minuteTickAll(benchmark::State &state, MainController &main, bool repaint)
+{
+    prepareBoard(main);
+    Board &board = main.board();
+    int ticks = 0;
+    for (auto _ : state) {
+        if (++ticks > TicksBeforeReset) {
+            state.PauseTiming();
+            prepareBoard(main);
+            ticks = 1;
+            state.ResumeTiming();
+        }
+        for (int n = 1; n <= StationCount; ++n)
+            board.station(n).Timer_Timer();
+        if (repaint)
+            QCoreApplication::sendPostedEvents(); // the update requests: the repaint of what changed
+    }
+    main.board().mnStopall_Click();
+}
+
+void firstTick(benchmark::State &state, MainController &main)
+{
+    Station &s = main.board().station(1);
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.ClearT();
+        s.button().click();
+        state.ResumeTiming();
+        s.Timer_Timer();
+    }
+    s.ClearT();
+}
+
+void playerTick(benchmark::State &state, MainController &main, bool filled, std::function<void()> afterBatch = {})
+{
+    main.board().mnStopall_Click();
+    if (filled) {
+        for (int n = 1; n <= StationCount; ++n)
+            main.soundQueue()[n - 1] = main.board().station(n).soundPath();
+    }
+    int batch = 0;
+    for (auto _ : state) {
+        main.alarm().Timerplay_Timer();
+        if (afterBatch && ++batch == 1000) {
+            state.PauseTiming();
+            afterBatch();
+            batch = 0;
+            state.ResumeTiming();
+        }
+    }
+    main.board().mnStopall_Click();
+}
+
+void stopAll(benchmark::State &state, MainController &main)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        prepareBoard(main, 24);
+        state.ResumeTiming();
+        main.mnStopall_Click();
+    }
+}
+
+// Collects the runs as rows of the results table.
+class TableReporter : public benchmark::BenchmarkReporter
+{
+public:
+    bool ReportContext(const Context &) override { return true; }
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            if (run.error_occurred) {
+                printRow(QString::fromStdString("Handler: " + run.benchmark_name()),
+                         QString::fromStdString("failed: " + run.error_message), QStringLiteral("—"), 0);
+                continue;
+            }
+            const double us = run.GetAdjustedRealTime() * 1e6 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            printRow(QString::fromStdString("Handler: " + run.benchmark_name()),
+                     QStringLiteral("%1 µs (%2 iterations)").arg(us, 0, 'f', us < 10 ? 2 : 1).arg(run.iterations));
+        }
+    }
+};
+
+// Both reporters: the usual console report for the log, the table for the script.
+class BothReporters : public benchmark::ConsoleReporter
+{
+public:
+    explicit BothReporters(TableReporter &table) : ConsoleReporter(OO_None), m_table(table)
+    {
+        SetOutputStream(&std::cerr);
+        SetErrorStream(&std::cerr);
+    }
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        m_table.ReportRuns(runs);
+    }
+
+private:
+    TableReporter &m_table;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    PrivateEnvironment env;
+    env.writeSettings(QString::number(MinutesPerUnit), QString::number(MinutesPerUnit));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+
+    test::MainHarness fakes(QStringLiteral("bench"));
+    fakes.writeSettings(QStringLiteral("%1\r\n%1\r\n0\r\n0\r\n4826\r\n").arg(MinutesPerUnit).toLatin1());
+    fakes.main->Form_Load();
+    fakes.main->splashTimer1_Timer();
+    MainController &f = *fakes.main;
+
+    MainWindow frmMain(programFolder(), env.settingsPath());
+    MainController &r = frmMain.controller();
+    r.Form_Load();
+    r.splashTimer1_Timer();
+    QCoreApplication::processEvents();
+    const QString platform = QGuiApplication::platformName();
+    const std::string real = "real widgets (" + platform.toStdString() + ")";
+
+    auto reg = [](const std::string &name, auto fn) {
+        return benchmark::RegisterBenchmark(name.c_str(), fn)->Unit(benchmark::kMicrosecond);
+    };
+    reg("minute tick of all 32 stations, fakes", [&f](benchmark::State &s) { minuteTickAll(s, f, false); });
+    reg("minute tick of all 32 stations, " + real, [&r](benchmark::State &s) { minuteTickAll(s, r, false); });
+    reg("minute tick of all 32 stations and the repaint, " + real,
+        [&r](benchmark::State &s) { minuteTickAll(s, r, true); });
+    reg("first tick of a station (run begins, counters saved), fakes", [&f](benchmark::State &s) { firstTick(s, f); });
+    reg("first tick of a station (run begins, counters saved), " + real, [&r](benchmark::State &s) { firstTick(s, r); });
+    reg("Timerplay tick, empty slot, fakes", [&f](benchmark::State &s) { playerTick(s, f, false); });
+    reg("Timerplay tick, empty slot, " + real, [&r](benchmark::State &s) { playerTick(s, r, false); });
+    reg("Timerplay tick, filled slot (sound started), fakes", [&f, &fakes](benchmark::State &s) {
+        playerTick(s, f, true, [&fakes] { fakes.wmp1.plays.clear(); });
+    });
+    reg("Timerplay tick, filled slot (sound started), " + real + ", " + soundSetting().toStdString(),
+        [&r](benchmark::State &s) { playerTick(s, r, true, [] { QCoreApplication::processEvents(); }); })
+        ->Iterations(200);
+    reg("Stop all, 24 running and 8 expired, fakes", [&f](benchmark::State &s) { stopAll(s, f); });
+    reg("Stop all, 24 running and 8 expired, " + real, [&r](benchmark::State &s) { stopAll(s, r); });
+
+    TableReporter table;
+    BothReporters reporters(table);
+    benchmark::RunSpecifiedBenchmarks(&reporters);
+    benchmark::Shutdown();
+    return 0;
+}

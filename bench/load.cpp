@@ -1,0 +1,134 @@
+// Idle cost and peak memory of the running program: the real main window
+// is built in-process as main.cpp builds it, brought through the hand-off,
+// and then left alone for a measured span (60 s by default). Scenario
+// "idle": every station idle. Scenario "busy": 24 stations running and 8
+// expired, their alarms taking turns. CPU time is the kernel's account of
+// the whole process (user + system, all threads, sound threads included).
+//
+// Usage: bench_load idle|busy [seconds]
+
+#include "benchenv.h"
+
+#include "platform/qt/fonts.h"
+#include "shell/mainwindow.h"
+#include "station/station.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstring>
+
+using namespace kirvano;
+using namespace kirvano::bench;
+
+namespace {
+
+constexpr int RunningStations = 24;
+constexpr int StationCount = 32;
+
+// Runs the event loop for ms milliseconds.
+void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Sells 1 to 3 units on stations 1..24 and one unit on 25..32 through the
+// real START buttons, waits for the runs to begin, then lets 25..32 reach
+// their end through their own tick handler instead of waiting the minutes.
+bool makeBusy(MainWindow &frmMain)
+{
+    for (int n = 1; n <= StationCount; ++n) {
+        auto *button = frmMain.findChild<QPushButton *>(QStringLiteral("CmdStart%1").arg(n));
+        if (!button)
+            return false;
+        const int clicks = n <= RunningStations ? 1 + n % 3 : 1;
+        for (int c = 0; c < clicks; ++c)
+            button->click();
+    }
+    runFor(ArmingInterval + 500);
+    Board &board = frmMain.controller().board();
+    for (int n = RunningStations + 1; n <= StationCount; ++n) {
+        Station &s = board.station(n);
+        for (int guard = 0; s.led().fillColor() != led::Red && guard < 1000; ++guard)
+            s.Timer_Timer();
+    }
+    return true;
+}
+
+QString boardState(MainWindow &frmMain)
+{
+    int running = 0, expired = 0, idle = 0;
+    Board &board = frmMain.controller().board();
+    for (int n = 1; n <= StationCount; ++n) {
+        switch (board.station(n).led().fillColor()) {
+        case led::Yellow:
+            ++running;
+            break;
+        case led::Red:
+            ++expired;
+            break;
+        default:
+            ++idle;
+        }
+    }
+    return QStringLiteral("%1 idle, %2 running, %3 expired").arg(idle).arg(running).arg(expired);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const bool busy = argc > 1 && std::strcmp(argv[1], "busy") == 0;
+    const int seconds = argc > 2 ? std::atoi(argv[2]) : 60;
+
+    PrivateEnvironment env;
+    // 99 minutes a unit: no station ends by itself during the measurement.
+    env.writeSettings(QStringLiteral("99"), QStringLiteral("99"));
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kirvano"));
+    QApplication::setOrganizationName(QStringLiteral("Marbolin"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutions();
+
+    MainWindow frmMain(programFolder(), env.settingsPath());
+    frmMain.controller().Form_Load();
+    runFor(2500); // the splash hands over at 2 s
+    if (busy && !makeBusy(frmMain)) {
+        printRow(QStringLiteral("Load: START buttons not found"), QStringLiteral("—"), QStringLiteral("found"), 0);
+        return 1;
+    }
+    runFor(busy ? 1000 : 3500); // past Timerlogo's single tick at 5 s
+    const QString before = boardState(frmMain);
+
+    const ProcessUsage start = processUsage();
+    const std::int64_t t0 = nowNs();
+    runFor(seconds * 1000);
+    const std::int64_t wall = nowNs() - t0;
+    const ProcessUsage end = processUsage();
+    const QString after = boardState(frmMain);
+
+    const double cpuPercent = 100.0 * double(end.cpuNs - start.cpuNs) / double(wall);
+    const double wakeups = double(end.voluntarySwitches - start.voluntarySwitches) / (double(wall) / 1e9);
+    const double hwm = statusMB("VmHWM");
+    const QString platform = QGuiApplication::platformName();
+    const QString what = busy ? QStringLiteral("busy: %1, %2").arg(after, soundSetting())
+                              : QStringLiteral("idle: %1").arg(after);
+    const QString span = QStringLiteral("%1 s, in-process main window, %2").arg(seconds).arg(platform);
+    const bool stateKept = before == after;
+
+    printRow(QStringLiteral("CPU, %1 (%2)").arg(what, span),
+             QStringLiteral("%1 % of one core (%2 ms)").arg(cpuPercent, 0, 'f', 3).arg(nsToMs(end.cpuNs - start.cpuNs), 0, 'f', 0),
+             busy ? QStringLiteral("—") : QStringLiteral("< 0.5 %"), busy ? -1 : int(cpuPercent < 0.5));
+    printRow(QStringLiteral("Sleeps/wake-ups per second, %1 (voluntary context switches, all threads)").arg(busy ? "busy" : "idle"),
+             QString::number(wakeups, 'f', 1));
+    printRow(QStringLiteral("Peak resident memory (VmHWM), %1").arg(busy ? "busy" : "idle"),
+             QStringLiteral("%1 MB").arg(hwm, 0, 'f', 1), QStringLiteral("< 60 MB"), int(hwm >= 0 && hwm < 60.0));
+    if (!stateKept)
+        printRow(QStringLiteral("Load: board state changed during the measurement"), before + QStringLiteral(" → ") + after,
+                 QStringLiteral("unchanged"), 0);
+    return stateKept ? 0 : 1;
+}
