@@ -21,6 +21,12 @@ KIRVANO_TEST_PACKAGES=(
     desktop-file-utils appstream imagemagick
 )
 
+# Packages of the settings reader's fuzz target (scripts/fuzz): clang with
+# libFuzzer and the sanitizer run-time libraries.
+KIRVANO_FUZZ_PACKAGES=(
+    clang libclang-rt-14-dev
+)
+
 # Installs the Debian packages of the arguments that are not installed yet.
 ensure_packages() {
     local missing=()
