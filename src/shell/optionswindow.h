@@ -30,20 +30,25 @@ public Q_SLOTS:
     void done(int result) override;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
-    void setTabOrder();
+    void orderTabs();
+    void coverPageList();
+    void focusIntoView();
     void connectLogic(OptionsHost &host);
     template<typename T>
     T *control(const char *name) const;
 
     QWidget *m_loginPanel = nullptr;
     QWidget *m_pageList = nullptr;
+    Qt::FocusPolicy m_pageListFocus = Qt::StrongFocus;
     QtWindow *m_adapter = nullptr;
     std::unique_ptr<OptionsDialog> m_dialog;
+    bool m_placed = false;
 };
 
 } // namespace kirvano

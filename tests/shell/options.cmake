@@ -1,0 +1,1 @@
+kirvano_test(test_optionswindow GUI SOURCES test_optionswindow.cpp)
