@@ -1,0 +1,112 @@
+#include "kirvanosession.h"
+
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace kirvano::e2e {
+
+KirvanoSession::KirvanoSession(const QString &name)
+{
+    const QString root = test::freshFolder(name);
+    m_home = root + QStringLiteral("/home");
+    m_config = root + QStringLiteral("/config");
+    m_work = root + QStringLiteral("/work");
+    for (const QString &dir : {m_home, m_config, m_work})
+        QDir().mkpath(dir);
+}
+
+KirvanoSession::~KirvanoSession()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}
+
+QString KirvanoSession::program()
+{
+    return qEnvironmentVariable("KIRVANO_E2E_PROGRAM");
+}
+
+void KirvanoSession::writeSettings(const QByteArray &content) const
+{
+    QDir().mkpath(QFileInfo(settingsPath()).path());
+    QFile file(settingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(content), content.size());
+}
+
+std::optional<QByteArray> KirvanoSession::read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+bool KirvanoSession::start()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), m_home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config);
+    // The real desktop platform, unscaled, whatever the caller's session says.
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    for (const char *name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
+                             "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI"})
+        env.remove(QLatin1String(name));
+    m_process.setProcessEnvironment(env);
+    m_process.setWorkingDirectory(m_work);
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.start(program(), {});
+    return m_process.waitForStarted(10000);
+}
+
+bool KirvanoSession::waitForExit(int timeoutMs)
+{
+    return waitUntil([this] { return m_process.state() == QProcess::NotRunning; }, timeoutMs);
+}
+
+QString KirvanoSession::output()
+{
+    m_output += m_process.readAll();
+    return QString::fromLocal8Bit(m_output);
+}
+
+std::optional<WindowInfo> KirvanoSession::waitForWindow(const std::function<bool(const WindowInfo &)> &fits,
+                                                        int timeoutMs)
+{
+    std::optional<WindowInfo> found;
+    waitUntil(
+        [&] {
+            for (const WindowInfo &w : X11Desktop::windowsOf(pid())) {
+                if (fits(w)) {
+                    found = w;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+std::optional<WindowInfo> KirvanoSession::waitForTitle(const QString &title, int timeoutMs)
+{
+    return waitForWindow([&](const WindowInfo &w) { return w.title == title; }, timeoutMs);
+}
+
+bool KirvanoSession::hasWindow(const QString &title) const
+{
+    for (const WindowInfo &w : X11Desktop::windowsOf(m_process.processId())) {
+        if (w.title == title)
+            return true;
+    }
+    return false;
+}
+
+} // namespace kirvano::e2e

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "x11desktop.h"
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+
+#include <optional>
+
+namespace kirvano::e2e {
+
+// One run of the real program as an operator meets it: its own HOME,
+// XDG_CONFIG_HOME and working folder, started from outside, watched
+// through its windows and its two files.
+class KirvanoSession
+{
+public:
+    explicit KirvanoSession(const QString &name);
+    ~KirvanoSession();
+
+    // The program under test: KIRVANO_E2E_PROGRAM, set by CTest.
+    static QString program();
+
+    QString settingsPath() const { return m_config + QStringLiteral("/kirvano/config_bmb.dat"); }
+    QString reportPath() const { return m_work + QStringLiteral("/config.txt"); }
+    void writeSettings(const QByteArray &content) const;
+    static std::optional<QByteArray> read(const QString &path);
+
+    bool start();
+    bool isRunning() const { return m_process.state() == QProcess::Running; }
+    qint64 pid() const { return m_process.processId(); }
+    // Waits for the process to end by itself.
+    bool waitForExit(int timeoutMs);
+    int exitCode() const { return m_process.exitCode(); }
+    QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
+    QString output();
+
+    // The first viewable window of the program that fits, polled until the
+    // time is up.
+    std::optional<WindowInfo> waitForWindow(const std::function<bool(const WindowInfo &)> &fits,
+                                            int timeoutMs);
+    std::optional<WindowInfo> waitForTitle(const QString &title, int timeoutMs);
+    bool hasWindow(const QString &title) const;
+
+private:
+    QString m_home;
+    QString m_config;
+    QString m_work;
+    QProcess m_process;
+    QByteArray m_output;
+};
+
+} // namespace kirvano::e2e
