@@ -147,6 +147,16 @@ protected:
         ASSERT_TRUE(child("Framelog")->isHidden());
     }
 
+    // The options dialog that the main window has opened.
+    static OptionsWindow *shownOptions()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "frmoption" && w->isVisible())
+                return qobject_cast<OptionsWindow *>(w);
+        }
+        return nullptr;
+    }
+
     // Lets the window's deferred deletion happen.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -544,10 +554,7 @@ TEST_F(OptionsWindowTest, FromTheMainWindow)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frmMain));
 
     QTest::keyClick(&frmMain, Qt::Key_F12);
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == "frmoption" && w->isVisible())
-            window = qobject_cast<OptionsWindow *>(w);
-    }
+    window = shownOptions();
     ASSERT_TRUE(window);
     EXPECT_FALSE(frmMain.isEnabled());
     EXPECT_TRUE(window->isEnabled());
@@ -577,6 +584,21 @@ TEST_F(OptionsWindowTest, FromTheMainWindow)
     QTest::mouseClick(start, Qt::LeftButton);
     EXPECT_EQ(start->text(), "15/0");
     frmMain.controller().mnStopall_Click();
+
+    // The next opening starts afresh, from the settings as they are now.
+    frmMain.activateWindow(); // the window manager's part
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frmMain));
+    QTest::keyClick(&frmMain, Qt::Key_F12);
+    window = shownOptions();
+    ASSERT_TRUE(window);
+    EXPECT_FALSE(child("Framelog")->isHidden());
+    EXPECT_TRUE(child("Frametmp")->isHidden());
+    EXPECT_EQ(child<QLineEdit>("Textlog")->text(), "Insert password");
+    EXPECT_EQ(child<QLineEdit>("TextMin_A")->text(), "15");
+    EXPECT_EQ(child<QListWidget>("lstopt")->currentRow(), -1);
+    window->close(); // while its host is still there
+    settle();
+    EXPECT_TRUE(frmMain.isEnabled());
 }
 
 TEST_F(OptionsWindowTest, RenderForTheDocs)
