@@ -9,10 +9,10 @@ class QMediaPlayer;
 
 namespace kirvano {
 
-// The alarm's player on Qt Multimedia: each assignment stops what is
-// playing and plays the named file once from its start, at volume 82 of
-// 100. A missing or unplayable file, or no sound server, is silent; errors
-// go to the log only.
+// The alarm's player on Qt Multimedia (its GStreamer backend): each
+// assignment stops what is playing and plays the named file once from its
+// start, at volume 82 of 100. A missing or unplayable file, or no sound
+// server, is silent; errors go to the log only.
 class QtMediaPlayer : public QObject, public IMediaPlayer
 {
     Q_OBJECT
@@ -24,12 +24,13 @@ public:
 
     void setURL(const QString &path) override;
 
-    QMediaPlayer *player() const { return m_player; }
     QAudioOutput *audioOutput() const { return m_output; }
 
 private:
-    QMediaPlayer *m_player;
+    void createPlayer();
+
     QAudioOutput *m_output;
+    QMediaPlayer *m_player = nullptr;
 };
 
 } // namespace kirvano
