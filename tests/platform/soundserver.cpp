@@ -1,0 +1,72 @@
+#include "soundserver.h"
+
+#include "support/testenv.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace kirvano::test {
+
+PrivateSoundServer::~PrivateSoundServer()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000))
+            kill();
+    }
+}
+
+QString PrivateSoundServer::missingTools()
+{
+    QStringList missing;
+    for (const char *tool : {"pulseaudio", "parec"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            missing << QString::fromLatin1(tool);
+    return missing.join(QStringLiteral(", "));
+}
+
+QString PrivateSoundServer::start()
+{
+    const QString dir = freshFolder(QStringLiteral("pulse"));
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_socket = dir + QStringLiteral("/native");
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *var : {"HOME", "XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
+        env.insert(QString::fromLatin1(var), dir);
+    env.remove(QStringLiteral("PULSE_SERVER"));
+    m_process.setProcessEnvironment(env);
+    m_process.setStandardOutputFile(dir + QStringLiteral("/log"));
+    m_process.setStandardErrorFile(dir + QStringLiteral("/log"), QIODevice::Append);
+    // norewinds: without it the first sound reaches the sink up to 2 s late.
+    m_process.start(QStringLiteral("pulseaudio"),
+                    {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
+                     QStringLiteral("--use-pid-file=no"), QStringLiteral("--exit-idle-time=-1"),
+                     QStringLiteral("--disallow-exit"), QStringLiteral("--realtime=no"),
+                     QStringLiteral("--high-priority=no"), QStringLiteral("--no-cpu-limit"), QStringLiteral("-L"),
+                     QStringLiteral("module-null-sink sink_name=test_sink rate=48000 channels=2 norewinds=1"),
+                     QStringLiteral("-L"),
+                     QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(m_socket)});
+    if (!m_process.waitForStarted(5000))
+        return QStringLiteral("pulseaudio did not start: ") + m_process.errorString();
+
+    QElapsedTimer waited;
+    waited.start();
+    while (!QFileInfo(m_socket).exists()) {
+        if (m_process.state() == QProcess::NotRunning || waited.elapsed() > 10000)
+            return QStringLiteral("pulseaudio gave no socket, see ") + dir + QStringLiteral("/log");
+        QThread::msleep(10);
+    }
+    return {};
+}
+
+void PrivateSoundServer::kill()
+{
+    m_process.kill();
+    m_process.waitForFinished(3000);
+}
+
+} // namespace kirvano::test

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+namespace kirvano::test {
+
+// A private PulseAudio with one null sink "test_sink", run by the test
+// program itself inside its private folder, so no other test's sound reaches
+// the sink it records.
+class PrivateSoundServer
+{
+public:
+    ~PrivateSoundServer();
+
+    // The tools the sound tests need and do not find, empty when all are there.
+    static QString missingTools();
+
+    // Starts the server and waits, bounded, for its socket. Returns the
+    // reason when it cannot.
+    QString start();
+    // Ends the server at once, as a server that dies.
+    void kill();
+
+    // The value clients take in PULSE_SERVER.
+    QString address() const { return QStringLiteral("unix:") + m_socket; }
+
+private:
+    QProcess m_process;
+    QString m_socket;
+};
+
+} // namespace kirvano::test
