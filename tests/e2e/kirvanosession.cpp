@@ -77,36 +77,20 @@ QString KirvanoSession::output()
     return QString::fromLocal8Bit(m_output);
 }
 
-std::optional<WindowInfo> KirvanoSession::waitForWindow(const std::function<bool(const WindowInfo &)> &fits,
-                                                        int timeoutMs)
-{
-    std::optional<WindowInfo> found;
-    waitUntil(
-        [&] {
-            for (const WindowInfo &w : X11Desktop::windowsOf(pid())) {
-                if (fits(w)) {
-                    found = w;
-                    return true;
-                }
-            }
-            return false;
-        },
-        timeoutMs);
-    return found;
-}
-
-std::optional<WindowInfo> KirvanoSession::waitForTitle(const QString &title, int timeoutMs)
-{
-    return waitForWindow([&](const WindowInfo &w) { return w.title == title; }, timeoutMs);
-}
-
-bool KirvanoSession::hasWindow(const QString &title) const
+std::optional<WindowInfo> KirvanoSession::findWindow(const Match &fits) const
 {
     for (const WindowInfo &w : X11Desktop::windowsOf(m_process.processId())) {
-        if (w.title == title)
-            return true;
+        if (fits(w))
+            return w;
     }
-    return false;
+    return std::nullopt;
+}
+
+std::optional<WindowInfo> KirvanoSession::waitForWindow(const Match &fits, int timeoutMs) const
+{
+    std::optional<WindowInfo> found;
+    waitUntil([&] { return (found = findWindow(fits)).has_value(); }, timeoutMs);
+    return found;
 }
 
 } // namespace kirvano::e2e

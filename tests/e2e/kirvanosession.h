@@ -36,12 +36,12 @@ public:
     QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
     QString output();
 
-    // The first viewable window of the program that fits, polled until the
-    // time is up.
-    std::optional<WindowInfo> waitForWindow(const std::function<bool(const WindowInfo &)> &fits,
-                                            int timeoutMs);
-    std::optional<WindowInfo> waitForTitle(const QString &title, int timeoutMs);
-    bool hasWindow(const QString &title) const;
+    using Match = std::function<bool(const WindowInfo &)>;
+    // The first viewable window of the program that fits.
+    std::optional<WindowInfo> findWindow(const Match &fits) const;
+    bool hasWindow(const Match &fits) const { return findWindow(fits).has_value(); }
+    // The same, polled until the time is up.
+    std::optional<WindowInfo> waitForWindow(const Match &fits, int timeoutMs) const;
 
 private:
     QString m_home;

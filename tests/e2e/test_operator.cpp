@@ -20,11 +20,18 @@ void PrintTo(const QByteArray &bytes, std::ostream *os)
 
 namespace {
 
-const QString MainTitle = QStringLiteral("Kirvano  v. 1.3.0  by Marbolin");
-const QString BoxTitle = QStringLiteral("Kirvano");
-const QString OptionsTitle = QStringLiteral("Option");
 const QSize SplashSize(423, 244);
 const QSize ClientSize(826, 441);
+
+// The program's windows as the operator tells them apart. Tooltips and
+// menus carry the application's name "Kirvano" as their title too.
+using Match = KirvanoSession::Match;
+const Match IsMainWindow = [](const WindowInfo &w) { return w.title == "Kirvano  v. 1.3.0  by Marbolin"; };
+const Match IsMessageBox = [](const WindowInfo &w) { return w.title == "Kirvano" && !w.overrideRedirect; };
+const Match IsSplash = [](const WindowInfo &w) { return w.geometry.size() == SplashSize; };
+const Match IsOptions = [](const WindowInfo &w) { return w.title == "Option"; };
+// The pointer is parked away from the buttons, so no tooltip is up.
+const Match IsMenu = [](const WindowInfo &w) { return w.overrideRedirect; };
 
 const QByteArray DefaultSettings = "1\r\n1\r\n0\r\n0\r\n4826\r\n";
 
@@ -68,7 +75,12 @@ struct MainWindow
     int menuBarHeight() const { return window.geometry.height() - ClientSize.height(); }
     QPoint client(QPoint p) const { return p + QPoint(0, menuBarHeight()); }
     QColor led(int station) const { return X11Desktop::pixel(window, client(ledRim(station))); }
-    void clickStart(int station) const { X11Desktop::click(window, client(startButton(station))); }
+    void clickStart(int station) const
+    {
+        X11Desktop::click(window, client(startButton(station)));
+        // No tooltip over the LEDs.
+        X11Desktop::parkPointer();
+    }
     bool ledBecomes(int station, const QColor &colour, int timeoutMs) const
     {
         return waitUntil([&] { return near(led(station), colour); }, timeoutMs);
@@ -87,12 +99,20 @@ protected:
                                        << " (scripts/test installs them)";
         ASSERT_TRUE(QFile::exists(KirvanoSession::program()))
             << "KIRVANO_E2E_PROGRAM names no program: " << KirvanoSession::program().toStdString();
+        X11Desktop::parkPointer();
     }
 
     void TearDown() override
     {
-        if (HasFailure() && session)
-            std::cerr << "program output:\n" << session->output().toStdString() << std::endl;
+        if (!HasFailure() || !session)
+            return;
+        std::cerr << "program output:\n" << session->output().toStdString() << std::endl;
+        // What the screen showed, for the one who reads the failure.
+        const QString shot = QStringLiteral("%1/e2e-%2.png")
+                                 .arg(qEnvironmentVariable("KIRVANO_TEST_BINARY_DIR", QStringLiteral(".")),
+                                      QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        if (X11Desktop::screenshot().save(shot))
+            std::cerr << "screenshot: " << shot.toStdString() << std::endl;
     }
 
     KirvanoSession &begin(const QString &name, const QByteArray *settings)
@@ -105,7 +125,7 @@ protected:
 
     std::optional<MainWindow> waitForMainWindow(int timeoutMs)
     {
-        const auto w = session->waitForTitle(MainTitle, timeoutMs);
+        const auto w = session->waitForWindow(IsMainWindow, timeoutMs);
         return w ? std::optional<MainWindow>(MainWindow{*w}) : std::nullopt;
     }
 
@@ -113,8 +133,7 @@ protected:
     void chooseExit(const MainWindow &main)
     {
         X11Desktop::keys(main.window, {QStringLiteral("alt+t")});
-        const auto menu = session->waitForWindow([&](const WindowInfo &w) { return w.id != main.window.id; }, 5000);
-        ASSERT_TRUE(menu) << "the Timer menu did not open";
+        ASSERT_TRUE(session->waitForWindow(IsMenu, 5000)) << "the Timer menu did not open";
         X11Desktop::press({QStringLiteral("e")});
     }
 
@@ -128,24 +147,24 @@ TEST_F(OperatorTest, FirstStartWithoutSettingsWarnsWritesDefaultsThenShowsTheSpl
     KirvanoSession &k = begin(QStringLiteral("firststart"), nullptr);
     ASSERT_TRUE(k.start());
 
-    const auto box = k.waitForTitle(BoxTitle, 20000);
+    const auto box = k.waitForWindow(IsMessageBox, 20000);
     ASSERT_TRUE(box) << "no message box \"Kirvano\"";
     // The defaults are written once the operator has read the message.
     EXPECT_FALSE(QFile::exists(k.settingsPath()));
-    EXPECT_FALSE(k.hasWindow(MainTitle));
+    EXPECT_FALSE(k.hasWindow(IsMainWindow));
     X11Desktop::keys(*box, {QStringLiteral("Return")});
 
     EXPECT_TRUE(waitUntil([&] { return KirvanoSession::read(k.settingsPath()) == DefaultSettings; }, 5000))
         << "settings file: " << KirvanoSession::read(k.settingsPath()).value_or("(none)").toStdString();
     EXPECT_EQ(KirvanoSession::read(k.reportPath()), report("1", "1", "0", "0"));
 
-    const auto splash = k.waitForWindow([](const WindowInfo &w) { return w.geometry.size() == SplashSize; }, 5000);
+    const auto splash = k.waitForWindow(IsSplash, 5000);
     ASSERT_TRUE(splash) << "no 423x244 splash window";
     EXPECT_EQ(splash->offset, QPoint(0, 0)) << "the splash has a window frame";
-    EXPECT_FALSE(k.hasWindow(BoxTitle));
+    EXPECT_FALSE(k.hasWindow(IsMessageBox));
 
     ASSERT_TRUE(waitForMainWindow(8000)) << "the main window did not come up";
-    EXPECT_TRUE(waitUntil([&] { return !k.hasWindow(splash->title); }, 3000)) << "the splash stayed";
+    EXPECT_TRUE(waitUntil([&] { return !k.hasWindow(IsSplash); }, 3000)) << "the splash stayed";
     EXPECT_TRUE(k.isRunning());
 }
 
@@ -154,20 +173,20 @@ TEST_F(OperatorTest, SplashHandsOverToTheMainWindowAfterAboutTwoSeconds)
     KirvanoSession &k = begin(QStringLiteral("splash"), &DefaultSettings);
     ASSERT_TRUE(k.start());
 
-    const auto splash = k.waitForWindow([](const WindowInfo &w) { return w.geometry.size() == SplashSize; }, 20000);
+    const auto splash = k.waitForWindow(IsSplash, 20000);
     ASSERT_TRUE(splash) << "no 423x244 splash window";
     QElapsedTimer shown;
     shown.start();
     EXPECT_EQ(splash->offset, QPoint(0, 0)) << "the splash has a window frame";
-    EXPECT_FALSE(k.hasWindow(MainTitle));
+    EXPECT_FALSE(k.hasWindow(IsMainWindow));
 
     const auto main = waitForMainWindow(8000);
     ASSERT_TRUE(main) << "the main window did not come up";
     // The splash's own 2 s timer, not the main window's 5 s fallback.
     EXPECT_GE(shown.elapsed(), 1500);
     EXPECT_LE(shown.elapsed(), 3800);
-    EXPECT_FALSE(k.hasWindow(splash->title));
-    EXPECT_FALSE(k.hasWindow(BoxTitle)) << "a valid settings file gives no message";
+    EXPECT_FALSE(k.hasWindow(IsSplash));
+    EXPECT_FALSE(k.hasWindow(IsMessageBox)) << "a valid settings file gives no message";
 
     // 826 x 441 below the menu bar: the LED rims sit where that puts them.
     EXPECT_EQ(main->window.geometry.width(), ClientSize.width());
@@ -214,7 +233,7 @@ TEST_F(OperatorTest, OptionsLoginAndANewUnitLengthIsSaved)
     ASSERT_TRUE(main) << "the main window did not come up";
 
     X11Desktop::keys(main->window, {QStringLiteral("F12")});
-    const auto dialog = k.waitForTitle(OptionsTitle, 5000);
+    const auto dialog = k.waitForWindow(IsOptions, 5000);
     ASSERT_TRUE(dialog) << "F12 opened no \"Option\" window";
     EXPECT_EQ(dialog->geometry.size(), QSize(330, 201));
 
@@ -261,20 +280,20 @@ TEST_F(OperatorTest, ExitAnsweredNoKeepsRunningAndYesEndsBothSaving)
     QFile::remove(k.settingsPath());
     QFile::remove(k.reportPath());
     chooseExit(*main);
-    auto question = k.waitForTitle(BoxTitle, 5000);
+    auto question = k.waitForWindow(IsMessageBox, 5000);
     ASSERT_TRUE(question) << "no exit question";
     EXPECT_EQ(KirvanoSession::read(k.settingsPath()), counted);
     EXPECT_EQ(KirvanoSession::read(k.reportPath()), report("0", "0", "7", "8"));
     X11Desktop::keys(*question, {QStringLiteral("n")});
-    EXPECT_TRUE(waitUntil([&] { return !k.hasWindow(BoxTitle); }, 5000));
+    EXPECT_TRUE(waitUntil([&] { return !k.hasWindow(IsMessageBox); }, 5000));
     EXPECT_TRUE(k.isRunning());
-    EXPECT_TRUE(k.hasWindow(MainTitle));
+    EXPECT_TRUE(k.hasWindow(IsMainWindow));
 
     // The close request answered Yes saves as well.
     QFile::remove(k.settingsPath());
     QFile::remove(k.reportPath());
     chooseExit(*main);
-    question = k.waitForTitle(BoxTitle, 5000);
+    question = k.waitForWindow(IsMessageBox, 5000);
     ASSERT_TRUE(question) << "no exit question the second time";
     X11Desktop::keys(*question, {QStringLiteral("Return")});
     ASSERT_TRUE(k.waitForExit(10000)) << "Yes did not end the program";

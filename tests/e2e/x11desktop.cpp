@@ -61,6 +61,7 @@ WindowInfo X11Desktop::info(const QString &id)
                        field(out, "Width"), field(out, "Height"));
     w.offset = QPoint(field(out, "Relative upper-left X"), field(out, "Relative upper-left Y"));
     w.viewable = out.contains(QLatin1String("Map State: IsViewable"));
+    w.overrideRedirect = out.contains(QLatin1String("Override Redirect State: yes"));
     return w;
 }
 
@@ -76,7 +77,7 @@ QList<WindowInfo> X11Desktop::windowsOf(qint64 pid)
     const QStringList ids = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString &id : ids) {
         const WindowInfo w = info(id.trimmed());
-        // Qt's helper windows (1x1, 3x3) never get mapped; menus have no title.
+        // Qt's helper windows (1x1, 3x3) are never mapped.
         if (w.viewable && w.geometry.width() > 3)
             windows << w;
     }
@@ -89,6 +90,11 @@ void X11Desktop::click(const WindowInfo &window, QPoint at)
                                     QString::number(at.x()), QString::number(at.y()), QStringLiteral("mousedown"),
                                     QStringLiteral("1"), QStringLiteral("sleep"), QStringLiteral("0.15"),
                                     QStringLiteral("mouseup"), QStringLiteral("1")});
+}
+
+void X11Desktop::parkPointer()
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0")});
 }
 
 void X11Desktop::keys(const WindowInfo &window, const QStringList &keys)

@@ -17,6 +17,8 @@ struct WindowInfo
 {
     QString id;
     QString title;
+    // Menus and tooltips bypass the window manager; windows and dialogs do not.
+    bool overrideRedirect = false;
     QRect geometry;   // the client area, in root coordinates
     QPoint offset;    // its place inside the window manager's frame
     bool viewable = false;
@@ -37,6 +39,8 @@ public:
 
     // A slow click: press, a short pause, release; Qt misses clicks faster than that.
     static void click(const WindowInfo &window, QPoint at);
+    // Moves the pointer to the screen's corner, away from every window and tooltip.
+    static void parkPointer();
     // Makes the window the active one, then presses the keys (xdotool names).
     static void keys(const WindowInfo &window, const QStringList &keys);
     // Presses the keys wherever the keyboard is now (an open menu has it).
