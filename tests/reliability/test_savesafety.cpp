@@ -82,6 +82,12 @@ TEST(SaveSafety, KilledWhileSavingLeavesACompleteOldOrNewFile)
     std::printf("%d kills in %lld ms (%d while starting): %d times the first set, %d times the second\n", kills,
                 static_cast<long long>(budget.elapsed()), killedBeforeFirstSave, seen[0], seen[1]);
     EXPECT_GE(kills, 100) << "too few kills within the time";
+    // A save killed between creating its temporary file and the rename may
+    // leave that file behind; harmless, since nothing reads it, but counted.
+    const int strays = static_cast<int>(QDir(folder + QStringLiteral("/config")).entryList(QDir::Files).size()
+                                        + QDir(folder).entryList(QDir::Files).size())
+        - 2;
+    std::printf("%d temporary files left behind by interrupted saves\n", strays);
     // Kills must have landed at different points of the loop.
     EXPECT_GT(seen[0], kills / 10);
     EXPECT_GT(seen[1], kills / 10);
