@@ -92,6 +92,9 @@ void MainController::nmExit_Click()
 
 bool MainController::Form_QueryUnload()
 {
+    // A failed save is told again here, however often it was told before:
+    // the operator is about to decide whether to leave with unsaved counters.
+    m_saveFailureShown = false;
     SaveSetting();
     closeSplash();
     closeOptions();

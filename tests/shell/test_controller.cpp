@@ -227,11 +227,12 @@ TEST_F(ControllerTest, FailedSaveIsReportedOnceAndTheProgramGoesOn)
     EXPECT_EQ(h.colour(1), led::Red);
     EXPECT_EQ(h.colour(2), led::Red);
 
-    // The close request still asks after the save failed.
+    // The close request tells the failure again, then still asks.
     h.messages.answerAlways(mb::No);
     h.frmMain.close();
+    ASSERT_EQ(h.messages.count(), 3);
+    EXPECT_TRUE(h.messages.shown[1].prompt.contains("config_bmb.dat"));
     EXPECT_EQ(h.messages.prompts().back(), "Attenzione vuoi uscire?");
-    EXPECT_EQ(h.messages.count(), 2);
 
     // Once the disk is writable again the next save succeeds, and a later
     // failure is reported again.
@@ -243,7 +244,7 @@ TEST_F(ControllerTest, FailedSaveIsReportedOnceAndTheProgramGoesOn)
     QFile::remove(h.settingsPath());
     QDir().mkpath(h.settingsPath());
     EXPECT_FALSE(main.SaveSetting());
-    EXPECT_EQ(h.messages.count(), 3);
+    EXPECT_EQ(h.messages.count(), 4);
 }
 
 TEST_F(ControllerTest, UnwritableFolderAtStartKeepsTheDefaultsInMemory)
