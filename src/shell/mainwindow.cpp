@@ -92,35 +92,35 @@ void MainWindow::buildBoard(QWidget *client)
 
     std::array<QGroupBox *, 2> frames{};
     for (size_t i = 0; i < mainlayout::Frames.size(); ++i) {
-        const auto &spec = mainlayout::Frames[i];
-        auto *frame = new QGroupBox(QString::fromLatin1(spec.caption), client);
-        frame->setObjectName(QString::fromLatin1(spec.name));
-        frame->setGeometry(spec.rect.toPixels());
+        const auto &drawn = mainlayout::Frames[i];
+        auto *frame = new QGroupBox(QString::fromLatin1(drawn.caption), client);
+        frame->setObjectName(QString::fromLatin1(drawn.name));
+        frame->setGeometry(drawn.rect.toPixels());
         frame->setFocusPolicy(Qt::NoFocus);
         frames[i] = frame;
     }
 
     std::array<LedShape *, 4> bands{};
     for (size_t i = 0; i < mainlayout::Bands.size(); ++i) {
-        const auto &spec = mainlayout::Bands[i];
-        bands[i] = new LedShape(mainlayout::BandColour, frames[spec.frame]);
-        bands[i]->setObjectName(QString::fromLatin1(spec.name));
-        bands[i]->setGeometry(spec.rect.toPixels());
+        const auto &drawn = mainlayout::Bands[i];
+        bands[i] = new LedShape(mainlayout::BandColour, frames[drawn.frame]);
+        bands[i]->setObjectName(QString::fromLatin1(drawn.name));
+        bands[i]->setGeometry(drawn.rect.toPixels());
     }
 
     for (const StationParams &p : stationTable()) {
-        const mainlayout::TileSpec spec = mainlayout::tile(p.number);
-        QGroupBox *frame = frames[spec.frame];
+        const mainlayout::TileSpec drawn = mainlayout::tile(p.number);
+        QGroupBox *frame = frames[drawn.frame];
         Tile t{};
 
         t.led = new LedShape(led::Green, frame);
         t.led->setObjectName(p.ledName());
-        t.led->setGeometry(spec.led.toPixels());
+        t.led->setGeometry(drawn.led.toPixels());
 
         t.label = new QLabel(p.labelText, frame);
         t.label->setObjectName(p.labelName);
         t.label->setFont(labelFont);
-        t.label->setGeometry(spec.label.toPixels());
+        t.label->setGeometry(drawn.label.toPixels());
         t.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         t.label->setAutoFillBackground(true);
 
@@ -148,12 +148,12 @@ void MainWindow::buildBoard(QWidget *client)
 
     QWidget *previous = nullptr;
     for (const StationParams &p : stationTable()) {
-        const mainlayout::TileSpec spec = mainlayout::tile(p.number);
+        const mainlayout::TileSpec drawn = mainlayout::tile(p.number);
         Tile &t = m_tiles[p.number - 1];
-        t.button = new QPushButton(QStringLiteral("START"), frames[spec.frame]);
+        t.button = new QPushButton(QStringLiteral("START"), frames[drawn.frame]);
         t.button->setObjectName(p.startName());
         t.button->setFont(startFont);
-        t.button->setGeometry(spec.button.toPixels());
+        t.button->setGeometry(drawn.button.toPixels());
         t.button->setFocusPolicy(Qt::StrongFocus);
         t.button->setAutoDefault(false);
         if (p.hasTooltip)

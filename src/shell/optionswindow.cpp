@@ -130,10 +130,10 @@ private:
     bool m_gettingFocus = false;
 };
 
-QWidget *createWidget(const ControlSpec &spec, QWidget *parent)
+QWidget *createWidget(const ControlSpec &drawn, QWidget *parent)
 {
-    const QString text = QString::fromLatin1(spec.text);
-    switch (spec.kind) {
+    const QString text = QString::fromLatin1(drawn.text);
+    switch (drawn.kind) {
     case Frame: {
         auto *frame = new QGroupBox(text, parent);
         // Opaque, so the login panel hides what lies beneath it.
@@ -143,10 +143,10 @@ QWidget *createWidget(const ControlSpec &spec, QWidget *parent)
     case Label: {
         auto *label = new QLabel(text, parent);
         label->setAlignment(Qt::AlignTop
-                            | (spec.flags & Centred   ? Qt::AlignHCenter
-                               : spec.flags & Counter ? Qt::AlignRight
+                            | (drawn.flags & Centred   ? Qt::AlignHCenter
+                               : drawn.flags & Counter ? Qt::AlignRight
                                                       : Qt::AlignLeft));
-        label->setWordWrap(!(spec.flags & FitsText));
+        label->setWordWrap(!(drawn.flags & FitsText));
         return label;
     }
     case TextBox: {
@@ -171,17 +171,17 @@ QWidget *createWidget(const ControlSpec &spec, QWidget *parent)
     return nullptr;
 }
 
-void applyLook(QWidget *widget, const ControlSpec &spec)
+void applyLook(QWidget *widget, const ControlSpec &drawn)
 {
-    if (spec.font.face)
-        widget->setFont(designFont(QString::fromLatin1(spec.font.face), spec.font.points, spec.font.bold));
+    if (drawn.font.face)
+        widget->setFont(designFont(QString::fromLatin1(drawn.font.face), drawn.font.points, drawn.font.bold));
 
-    if (spec.flags & Red) {
+    if (drawn.flags & Red) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
         widget->setPalette(palette);
     }
-    if (spec.flags & Counter) {
+    if (drawn.flags & Counter) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Window, palette.color(QPalette::HighlightedText));
         widget->setPalette(palette);
@@ -192,16 +192,16 @@ void applyLook(QWidget *widget, const ControlSpec &spec)
         label->setIndent(2);
     }
 
-    QRect geometry = spec.rect.toPixels();
-    if (spec.flags & FitsText) {
+    QRect geometry = drawn.rect.toPixels();
+    if (drawn.flags & FitsText) {
         // Drawn for a face that may be missing: never cut the text when the
         // substitute is wider.
         geometry.setSize(geometry.size().expandedTo(widget->sizeHint()));
     }
     widget->setGeometry(geometry);
 
-    widget->setVisible(!(spec.flags & Hidden));
-    widget->setEnabled(!(spec.flags & Disabled));
+    widget->setVisible(!(drawn.flags & Hidden));
+    widget->setEnabled(!(drawn.flags & Disabled));
 }
 
 } // namespace
@@ -242,12 +242,12 @@ T *OptionsWindow::control(const char *name) const
 void OptionsWindow::buildControls()
 {
     QHash<QString, QWidget *> containers;
-    for (const ControlSpec &spec : Layout) {
-        QWidget *parent = spec.container ? containers.value(QString::fromLatin1(spec.container)) : this;
-        QWidget *widget = createWidget(spec, parent);
-        widget->setObjectName(QString::fromLatin1(spec.name));
-        applyLook(widget, spec);
-        if (spec.kind == Frame)
+    for (const ControlSpec &drawn : Layout) {
+        QWidget *parent = drawn.container ? containers.value(QString::fromLatin1(drawn.container)) : this;
+        QWidget *widget = createWidget(drawn, parent);
+        widget->setObjectName(QString::fromLatin1(drawn.name));
+        applyLook(widget, drawn);
+        if (drawn.kind == Frame)
             containers.insert(widget->objectName(), widget);
     }
 
