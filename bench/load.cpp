@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdlib>
 #include <cstring>
 
 using namespace kirvano;
