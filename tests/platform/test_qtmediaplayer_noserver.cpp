@@ -9,7 +9,9 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QAudioOutput>
 #include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -59,4 +61,33 @@ TEST(QtMediaPlayerNoServer, PlaysNothingAndHoldsNothingUp)
     took.restart();
     wmp1.reset();
     EXPECT_LT(took.elapsed(), PromptMs) << "the player hung on its way out";
+}
+
+TEST(QtMediaPlayerNoServer, StuckPlayerIsLeftBehindAndTheProgramRunsOn)
+{
+    qputenv("PULSE_SERVER", ("unix:" + freshFolder(QStringLiteral("no-server-2")) + "/native").toLocal8Bit());
+    LoopWatch loop;
+    QtMediaPlayer wmp1;
+    QAudioOutput *firstOutput = wmp1.audioOutput();
+    ASSERT_TRUE(firstOutput);
+
+    // Hold the player's thread as a deadlock inside the media framework would.
+    QMetaObject::invokeMethod(
+        firstOutput, [] { QThread::msleep(QtMediaPlayer::StuckAfterMs + 1500); }, Qt::QueuedConnection);
+    QElapsedTimer took;
+    took.start();
+    wmp1.setURL(stationSound(1));
+    EXPECT_LT(took.elapsed(), PromptMs);
+    QTest::qWait(QtMediaPlayer::StuckAfterMs + 200);
+    EXPECT_EQ(wmp1.abandonedPlayers(), 0);
+
+    took.restart();
+    wmp1.setURL(stationSound(2)); // the first player has been stuck too long
+    EXPECT_LT(took.elapsed(), PromptMs);
+    EXPECT_EQ(wmp1.abandonedPlayers(), 1);
+    ASSERT_TRUE(wmp1.audioOutput());
+    EXPECT_NE(wmp1.audioOutput(), firstOutput);
+    EXPECT_FLOAT_EQ(wmp1.audioOutput()->volume(), 0.82f);
+    QTest::qWait(300);
+    EXPECT_LT(loop.longestGap(), StallMs);
 }

@@ -1,64 +1,70 @@
 #include "qtmediaplayer.h"
 
-#include <QAudioOutput>
+#include "soundworker.h"
+
 #include <QDebug>
-#include <QMediaPlayer>
-#include <QUrl>
+#include <QThread>
 
 namespace kirvano {
 
-namespace {
-
-QAudioOutput *createOutput(QObject *parent)
+QtMediaPlayer::QtMediaPlayer(QObject *parent) : QObject(parent)
 {
+    setObjectName(QStringLiteral("wmp1"));
     // Qt 6.4's FFmpeg backend crashes without a sound server and hangs at
     // exit when the server dies. The backend is chosen once, when the first
     // player or output of the process is made.
     qputenv("QT_MEDIA_BACKEND", "gstreamer");
-    return new QAudioOutput(parent);
+    startWorker();
 }
 
-} // namespace
-
-QtMediaPlayer::QtMediaPlayer(QObject *parent)
-    : QObject(parent), m_output(createOutput(this))
+QtMediaPlayer::~QtMediaPlayer()
 {
-    setObjectName(QStringLiteral("wmp1"));
-    // Qt's volume is linear: 0.82 gives 82 % of the file's amplitude.
-    m_output->setVolume(Volume / 100.0f);
-    m_output->setMuted(false);
-    createPlayer();
+    m_thread->quit();
+    if (m_thread->wait(StuckAfterMs))
+        delete m_thread; // the worker went with the thread's end
+    else
+        abandonWorker();
 }
 
-QtMediaPlayer::~QtMediaPlayer() = default;
-
-void QtMediaPlayer::createPlayer()
+void QtMediaPlayer::startWorker()
 {
-    m_player = new QMediaPlayer(this);
-    m_player->setAudioOutput(m_output);
-    m_player->setLoops(1);
-    QMediaPlayer *player = m_player;
-    connect(player, &QMediaPlayer::errorOccurred, this, [player](QMediaPlayer::Error, const QString &message) {
-        qWarning().noquote() << "wmp1:" << player->source().toLocalFile() << message;
-    });
+    m_thread = new QThread;
+    m_thread->setObjectName(QStringLiteral("wmp1"));
+    m_worker = new SoundWorker;
+    m_worker->moveToThread(m_thread);
+    connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread->start();
+    SoundWorker *worker = m_worker;
+    QMetaObject::invokeMethod(
+        worker, [worker] { worker->init(Volume / 100.0f); }, Qt::BlockingQueuedConnection);
+}
+
+void QtMediaPlayer::abandonWorker()
+{
+    // A thread stuck inside the media framework cannot be stopped or
+    // destroyed safely: it is left as it is, still reachable.
+    static QList<QThread *> stuck;
+    stuck.append(m_thread);
+    ++m_abandoned;
+    m_thread = nullptr;
+    m_worker = nullptr;
 }
 
 void QtMediaPlayer::setURL(const QString &path)
 {
-    // A player whose file failed to load waits a second for its pipeline on
-    // the next stop or load, holding up the event loop: start afresh instead.
-    // Nothing of it is playing.
-    if (m_player->error() != QMediaPlayer::NoError) {
-        delete m_player;
-        createPlayer();
+    if (m_worker->busyFor() > StuckAfterMs) {
+        qWarning().noquote() << "wmp1: the player is stuck; a new one takes over";
+        abandonWorker();
+        startWorker();
     }
-    // play() on the same source does nothing, and stop() before it does not
-    // reliably rewind: unload and load afresh, which also restarts the same
-    // file and silences the old sound when the new one is missing.
-    m_player->stop();
-    m_player->setSource(QUrl());
-    m_player->setSource(QUrl::fromLocalFile(path));
-    m_player->play();
+    SoundWorker *worker = m_worker;
+    worker->requested();
+    QMetaObject::invokeMethod(worker, [worker, path] { worker->play(path); }, Qt::QueuedConnection);
+}
+
+QAudioOutput *QtMediaPlayer::audioOutput() const
+{
+    return m_worker->output();
 }
 
 } // namespace kirvano

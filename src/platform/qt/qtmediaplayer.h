@@ -5,32 +5,47 @@
 #include <QObject>
 
 class QAudioOutput;
-class QMediaPlayer;
+class QThread;
 
 namespace kirvano {
+
+class SoundWorker;
 
 // The alarm's player on Qt Multimedia (its GStreamer backend): each
 // assignment stops what is playing and plays the named file once from its
 // start, at volume 82 of 100. A missing or unplayable file, or no sound
 // server, is silent; errors go to the log only.
+//
+// The player lives in a thread of its own. Qt 6.4's GStreamer backend can
+// deadlock while it loads a file; there that costs the alarm's sound, not
+// the stations' timers: a player stuck for seconds is left behind and a new
+// one takes over at the next assignment.
 class QtMediaPlayer : public QObject, public IMediaPlayer
 {
     Q_OBJECT
 public:
     static constexpr int Volume = 82;
+    // How long one assignment may take before the player counts as stuck.
+    static constexpr int StuckAfterMs = 3000;
 
     explicit QtMediaPlayer(QObject *parent = nullptr);
     ~QtMediaPlayer() override;
 
+    // Returns at once; the sound starts in the player's thread.
     void setURL(const QString &path) override;
 
-    QAudioOutput *audioOutput() const { return m_output; }
+    // The output of the current player; read it only for checks.
+    QAudioOutput *audioOutput() const;
+    // How many stuck players were left behind.
+    int abandonedPlayers() const { return m_abandoned; }
 
 private:
-    void createPlayer();
+    void startWorker();
+    void abandonWorker();
 
-    QAudioOutput *m_output;
-    QMediaPlayer *m_player = nullptr;
+    QThread *m_thread = nullptr;
+    SoundWorker *m_worker = nullptr;
+    int m_abandoned = 0;
 };
 
 } // namespace kirvano
