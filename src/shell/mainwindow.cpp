@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "mainlayout.h"
+#include "placement.h"
 #include "qtwindowfactory.h"
 
 #include "platform/qt/fonts.h"
@@ -230,11 +231,7 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_placed) {
         m_placed = true;
-        if (QScreen *s = screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(s->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        centreOnScreen(this);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "optionswindow.h"
 
+#include "placement.h"
+
 #include "twips.h"
 
 #include "platform/qt/fonts.h"
@@ -319,11 +321,7 @@ void OptionsWindow::showEvent(QShowEvent *event)
     if (!m_placed) {
         // Centred with its frame, which is known once it is on screen.
         m_placed = true;
-        if (QScreen *s = screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(s->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        centreOnScreen(this);
     }
 }
 

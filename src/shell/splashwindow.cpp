@@ -1,5 +1,7 @@
 #include "splashwindow.h"
 
+#include "placement.h"
+
 #include "maincontroller.h"
 #include "makerinfo.h"
 
@@ -38,12 +40,7 @@ SplashWindow::SplashWindow(MainController &main)
     name->resize(name->sizeHint());
     version->resize(version->sizeHint());
 
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 
     m_adapter = new QtWindow(this);
     m_timer = new QtTimer(QStringLiteral("Timer1"), 2000, true, this);
