@@ -26,17 +26,23 @@ service_dir() {
     echo "$KIRVANO_SERVICE_DIR"
 }
 
+# wait_for TEST ARG: polls `test TEST ARG` for up to five seconds.
+wait_for() {
+    local i
+    for i in $(seq 1 100); do
+        test "$1" "$2" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
 # Starts Xvfb on a free display number with openbox, and exports DISPLAY.
 start_display() {
     local n=90
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     KIRVANO_SERVICE_PIDS+=($!)
-    local i
-    for i in $(seq 1 100); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
-        sleep 0.05
-    done
+    wait_for -e "/tmp/.X11-unix/X$n" || echo "Xvfb :$n did not come up" >&2
     export DISPLAY=":$n"
     if command -v openbox >/dev/null; then
         openbox --sm-disable >/dev/null 2>&1 &
@@ -57,10 +63,6 @@ start_sound() {
         -L "module-null-sink sink_name=test_sink rate=48000 channels=2 norewinds=1" \
         -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" >"$dir/log" 2>&1 &
     KIRVANO_SERVICE_PIDS+=($!)
-    local i
-    for i in $(seq 1 100); do
-        [ -S "$dir/native" ] && break
-        sleep 0.05
-    done
+    wait_for -S "$dir/native" || echo "PulseAudio did not come up: $(cat "$dir/log")" >&2
     export PULSE_SERVER="unix:$dir/native"
 }

@@ -45,7 +45,9 @@ void QtButton::setFontSize(double points)
 void QtButton::applyFont()
 {
     QFont font = designFont(m_face, m_points, m_bold);
-    if (m_face == QLatin1String("Digital-7") && !hasFamily(m_face)) {
+    // Whether the face is installed does not change while the program runs.
+    static const bool digital7Installed = hasFamily(QStringLiteral("Digital-7"));
+    if (m_face == QLatin1String("Digital-7") && !digital7Installed) {
         const qreal room = m_button->width() - 6;
         qreal size = m_points;
         while (size > 4 && QFontMetricsF(font).horizontalAdvance(m_button->text()) > room) {
