@@ -4,9 +4,10 @@
 
 namespace kirvano {
 
-// A top-level window. A disabled window takes no operator input, but its
-// timers keep running. close() raises the window's close request; the
-// request handler may cancel it by returning false.
+// A top-level window. A disabled window takes no operator input (its close
+// box included), but its timers keep running. close() raises the window's
+// close request; the request handler may cancel it by returning false. A
+// closed window's timers stop at once.
 class IWindow
 {
 public:

@@ -1,8 +1,13 @@
 #include "optionsdialog.h"
 
 #include "numbertext.h"
+#include "settingsstore.h"
 
 namespace kirvano {
+
+const QString OptionsDialog::UnstorablePasswordText = QStringLiteral(
+    "La password non può iniziare con uno spazio o con le virgolette (\") e non può contenere virgole (,).\r\n"
+    "La password non è stata cambiata.");
 
 namespace {
 
@@ -148,7 +153,14 @@ void OptionsDialog::Textnewpass_Change()
 
 void OptionsDialog::Cmdpass_Click()
 {
-    m_host.settings().strPass = m_c.Textnewpass.text();
+    const QString password = m_c.Textnewpass.text();
+    // A password the file would give back otherwise would lock everyone
+    // out at the next start.
+    if (!SettingsStore::keepsPassword(password)) {
+        m_host.messageBox().show(UnstorablePasswordText, mb::OkOnly | mb::Exclamation);
+        return;
+    }
+    m_host.settings().strPass = password;
     if (m_host.SaveSetting())
         m_c.lbokpass.setVisible(true);
 }

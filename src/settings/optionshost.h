@@ -2,6 +2,8 @@
 
 #include "settings.h"
 
+#include "platform/messagebox.h"
+
 namespace kirvano {
 
 // What the options dialog uses of the main window.
@@ -14,6 +16,8 @@ public:
     virtual Settings &settings() = 0;
     // Writes both files; a failure has already been reported to the operator.
     virtual bool SaveSetting() = 0;
+    // The modal message box of the main window.
+    virtual IMessageBox &messageBox() = 0;
     // Switches the main window's input on and off; its timers keep running.
     virtual void setMainEnabled(bool enabled) = 0;
     // The dialog has closed and is about to go away.

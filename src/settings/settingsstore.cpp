@@ -83,6 +83,14 @@ QByteArray SettingsStore::reportBytes(const Settings &s)
         + line(QStringLiteral("Option Password= ****"));
 }
 
+bool SettingsStore::keepsPassword(const QString &password)
+{
+    Settings s = Settings::defaults();
+    s.strPass = password;
+    const auto read = readSettingsFields(settingsBytes(s));
+    return read && read->strPass == password;
+}
+
 SettingsStore::SaveResult SettingsStore::save(const Settings &settings) const
 {
     const SaveResult result = writeWhole(m_settingsPath, settingsBytes(settings));

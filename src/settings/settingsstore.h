@@ -39,6 +39,11 @@ public:
     // leaves a torn file behind.
     SaveResult save(const Settings &settings) const;
 
+    // Whether a password comes back from the file exactly as it was saved.
+    // The reading rule skips leading spaces, ends a field at a comma and
+    // runs a field that begins with a double quote to the next quote.
+    static bool keepsPassword(const QString &password);
+
     static QByteArray settingsBytes(const Settings &settings);
     static QByteArray reportBytes(const Settings &settings);
 

@@ -57,6 +57,7 @@ public:
     // OptionsHost
     Settings &settings() override { return m_settings; }
     bool SaveSetting() override;
+    IMessageBox &messageBox() override { return m_c.messageBox; }
     void setMainEnabled(bool enabled) override { m_c.frmMain.setEnabled(enabled); }
     void optionsClosed() override { m_frmoption = nullptr; }
 

@@ -160,20 +160,22 @@ void MainWindow::buildBoard(QWidget *client)
         if (p.hasTooltip)
             t.button->setToolTip(QStringLiteral("On/Off Timer"));
         t.buttonAdapter = new QtButton(t.button, true);
-        describe(t, p.labelText, led::Green);
-        t.led->colourChanged = [this, n = p.number, text = p.labelText](Colour c) {
-            describe(m_tiles[n - 1], text, c);
-        };
+        describe(t, p.labelText);
+        auto redescribe = [this, n = p.number, text = p.labelText] { describe(m_tiles[n - 1], text); };
+        t.led->colourChanged = [redescribe](Colour) { redescribe(); };
+        t.buttonAdapter->captionChanged = redescribe;
         if (previous)
             setTabOrder(previous, t.button);
         previous = t.button;
     }
 }
 
-void MainWindow::describe(const Tile &tile, const QString &labelText, Colour colour)
+// A screen reader hears the station and what its button shows ("45/12" or
+// "START"), and on request the station's state.
+void MainWindow::describe(const Tile &tile, const QString &labelText)
 {
-    tile.button->setAccessibleName(labelText);
-    tile.button->setAccessibleDescription(labelText + QLatin1Char(' ') + stateWord(colour));
+    tile.button->setAccessibleName(labelText + QStringLiteral(", ") + tile.button->text());
+    tile.button->setAccessibleDescription(labelText + QLatin1Char(' ') + stateWord(tile.led->fillColor()));
 }
 
 QAction *MainWindow::addCommand(QMenu *menu, const char *name, const QString &caption, QKeySequence key,

@@ -269,6 +269,47 @@ TEST_F(OptionsDialogTest, ThePasswordPageStoresANewPassword)
     EXPECT_FALSE(again.Framelog.isVisible());
 }
 
+TEST_F(OptionsDialogTest, EveryPasswordTheDialogTakesReadsBackFromTheFile)
+{
+    start(settingsOf("1", "1", "0", "0", "4826"));
+    Ui &ui = openAndLogIn();
+    ui.lstopt.choose(2);
+    // Every text of up to two characters over the ones the reading rule
+    // treats apart, and longer texts that mix them.
+    const QString alphabet = QStringLiteral("a \",;\t\xe8");
+    QStringList candidates{QString()};
+    for (QChar a : alphabet) {
+        candidates << QString(a);
+        for (QChar b : alphabet)
+            candidates << QString(a) + b;
+    }
+    candidates << "\"ab" << " 482" << "48,6" << "ab\"c" << "ab  " << "\"\"" << "a\"b,";
+
+    QStringList refused;
+    for (const QString &password : candidates) {
+        const QString before = main.settings().strPass;
+        const int boxes = h.messages.count();
+        ui.Textnewpass.clickIn();
+        ui.Textnewpass.type(password);
+        ui.Cmdpass.click();
+        if (h.messages.count() > boxes) {
+            refused << password;
+            EXPECT_EQ(h.messages.shown.back().prompt, OptionsDialog::UnstorablePasswordText);
+            EXPECT_EQ(h.messages.shown.back().flags, mb::OkOnly | mb::Exclamation);
+            EXPECT_EQ(main.settings().strPass, before) << password.toStdString();
+            EXPECT_EQ(SettingsStore(h.settingsPath()).load()->strPass, before);
+        } else {
+            EXPECT_EQ(main.settings().strPass, password);
+            EXPECT_EQ(SettingsStore(h.settingsPath()).load()->strPass, password) << password.toStdString();
+        }
+    }
+    // Leading spaces, a leading quote and commas are refused; the rest is kept.
+    for (const char *bad : {" ", "\"ab", " 482", "48,6", "a\"b,"})
+        EXPECT_TRUE(refused.contains(QString::fromLatin1(bad))) << bad;
+    for (const char *good : {"", "ab\"c", "ab  ", "a\t"})
+        EXPECT_FALSE(refused.contains(QString::fromLatin1(good))) << good;
+}
+
 TEST_F(OptionsDialogTest, AnEmptyPasswordSkipsTheLoginNextTime)
 {
     start(settingsOf("2", "3", "0", "0", "4826"));

@@ -7,6 +7,7 @@
 #include "support/testenv.h"
 
 #include <QAction>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -236,8 +237,10 @@ TEST_F(MainWindowTest, ClickingStartSellsAndTheStateReachesAssistiveTechnology)
     QTest::mouseClick(one, Qt::LeftButton);
     EXPECT_EQ(one->text(), "1/0");
     EXPECT_EQ(window->controller().board().station(1).units(), 1);
+    auto spoken = [one](QAccessible::Text what) { return QAccessible::queryAccessibleInterface(one)->text(what); };
+    EXPECT_EQ(spoken(QAccessible::Name), "TIMER  1, 1/0");
     window->controller().board().station(1).Timer_Timer(); // the run begins
-    EXPECT_EQ(one->accessibleDescription(), "TIMER  1 in corso");
+    EXPECT_EQ(spoken(QAccessible::Description), "TIMER  1 in corso");
     EXPECT_EQ(window->controller().settings().strCnt_a, "1");
 
     // A running station asks before it stops.
@@ -246,7 +249,8 @@ TEST_F(MainWindowTest, ClickingStartSellsAndTheStateReachesAssistiveTechnology)
     QTest::mouseClick(one, Qt::LeftButton);
     EXPECT_EQ(asked, "Stop Timer1?");
     EXPECT_EQ(one->text(), "START");
-    EXPECT_EQ(one->accessibleDescription(), "TIMER  1 pronto");
+    EXPECT_EQ(spoken(QAccessible::Name), "TIMER  1, START");
+    EXPECT_EQ(spoken(QAccessible::Description), "TIMER  1 pronto");
 }
 
 TEST_F(MainWindowTest, CaptionsFitTheButtonInTheSevenSegmentFace)

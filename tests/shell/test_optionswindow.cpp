@@ -3,6 +3,7 @@
 #include "shell/mainwindow.h"
 #include "shell/optionswindow.h"
 
+#include "support/fakes.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -32,9 +35,11 @@ public:
         ++saves;
         return true;
     }
+    IMessageBox &messageBox() override { return messages; }
     void setMainEnabled(bool enabled) override { mainEnabled = enabled; }
     void optionsClosed() override { ++closed; }
 
+    test::FakeMessageBox messages;
     Settings values = Settings::defaults();
     int saves = 0;
     bool mainEnabled = true;
@@ -432,6 +437,18 @@ TEST_F(OptionsWindowTest, TypingRespectsTheLimits)
     QTest::mouseClick(newPass, Qt::LeftButton);
     QTest::keyClicks(newPass, "abcdef");
     EXPECT_EQ(newPass->text(), "abcd");
+
+    // A paste is cut where typing would have stopped, also in the middle.
+    QGuiApplication::clipboard()->setText("987654");
+    QTest::mouseClick(newPass, Qt::LeftButton);
+    newPass->paste();
+    EXPECT_EQ(newPass->text(), "9876");
+    newPass->setText("ab");
+    newPass->setCursorPosition(1);
+    QGuiApplication::clipboard()->setText("XYZ");
+    newPass->paste();
+    EXPECT_EQ(newPass->text(), "aXYb");
+    EXPECT_EQ(newPass->cursorPosition(), 3);
 }
 
 TEST_F(OptionsWindowTest, ALongUnitLengthShowsItsFirstTwoCharacters)

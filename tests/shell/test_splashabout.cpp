@@ -12,6 +12,7 @@
 #include "support/testenv.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -23,6 +24,7 @@
 #include <QTest>
 #include <QTextLayout>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <gtest/gtest.h>
 
@@ -396,6 +398,18 @@ TEST_F(WindowsTest, SplashHandsOverToTheMainWindowAfterTwoSeconds)
     EXPECT_EQ(controller().frmlogo(), nullptr);
 }
 
+TEST_F(WindowsTest, AClosedSplashDoesNothingMore)
+{
+    // An early close request of the main window closes the splash while
+    // the exit question is open; its deletion waits for that question.
+    ASSERT_TRUE(startUp());
+    QPointer<SplashWindow> closed = splash;
+    ASSERT_TRUE(closed->close());
+    ASSERT_TRUE(closed); // not deleted yet
+    EXPECT_FALSE(closed->findChild<QtTimer *>("Timer1")->isEnabled());
+    EXPECT_EQ(controller().frmlogo(), nullptr);
+}
+
 // ---- the about window ----
 
 TEST_F(WindowsTest, AboutIsCreatedHiddenAndDisabled)
@@ -588,7 +602,36 @@ TEST_F(WindowsTest, AboutReopensFreshWithTheSameContent)
     EXPECT_FALSE(window->isEnabled());
 }
 
-TEST_F(WindowsTest, ClosingTheMainWindowClosesAboutFirstThenAsks)
+TEST_F(WindowsTest, TheCloseBoxOfTheDisabledMainWindowDoesNothing)
+{
+    handedOff();
+    controller().nmAbout_Click();
+    QPointer<AboutWindow> w = about();
+    ASSERT_TRUE(w);
+    // Were the question asked anyway, it is answered No, so the test ends.
+    QString asked;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &answer, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            asked = box->text();
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    answer.start(5);
+    // The window manager's close box and Alt+F4 arrive as a spontaneous event.
+    QCloseEvent closeBox;
+    QSpontaneKeyEvent::setSpontaneous(&closeBox);
+    qApp->notify(window.get(), &closeBox); // sendEvent would clear the flag
+    EXPECT_FALSE(closeBox.isAccepted());
+    QCoreApplication::processEvents();
+    flushDeletes();
+    EXPECT_EQ(asked, QString());
+    EXPECT_TRUE(w && w->isVisible());
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(WindowsTest, ASessionCloseOfTheMainWindowClosesAboutFirstThenAsks)
 {
     handedOff();
     controller().nmAbout_Click();
@@ -601,7 +644,7 @@ TEST_F(WindowsTest, ClosingTheMainWindowClosesAboutFirstThenAsks)
         aboutShownWhenAsked = w && w->isVisible();
         mainEnabledWhenAsked = window->isEnabled();
     });
-    // The system's close request, as from a disabled main window's frame.
+    // Log-out and shut-down close the windows without the operator's input.
     EXPECT_FALSE(window->close());
     EXPECT_EQ(asked, MainController::ExitQuestion);
     EXPECT_FALSE(aboutShownWhenAsked);

@@ -19,6 +19,8 @@ void QtButton::setCaption(const QString &caption)
         return;
     m_button->setText(caption);
     applyFont();
+    if (captionChanged)
+        captionChanged();
 }
 
 QString QtButton::caption() const

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <functional>
+
 namespace kirvano {
 
 // IButton on a QPushButton. The font keeps its designed weight; face and
@@ -29,6 +31,9 @@ public:
     bool isDefault() const override;
 
     QPushButton *widget() const { return m_button; }
+
+    // Called after every change of the caption.
+    std::function<void()> captionChanged;
 
 private:
     void applyFont();

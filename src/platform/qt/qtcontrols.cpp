@@ -3,38 +3,51 @@
 #include <QEvent>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace kirvano {
 
 namespace {
 
-// Refuses an edit that makes the text longer than the limit, unless the
-// text does not grow: a text that is already too long can still be cut down.
+// Keeps an edit within the limit the way typing does: what would run past
+// it is cut off where the insertion ends, so a long paste keeps its first
+// characters. A text that is already too long (put in by the program) may
+// shrink but not grow.
 // Refuses characters the settings file cannot store in one byte, too: a
 // password typed with one would not read back, and nobody could log in.
 class LimitValidator : public QValidator
 {
 public:
-    LimitValidator(QLineEdit *edit, const int &limit) : QValidator(edit), m_limit(limit), m_length(edit->text().size())
+    LimitValidator(QLineEdit *edit, const int &limit) : QValidator(edit), m_limit(limit), m_before(edit->text())
     {
         // The line edit's own text is already the edited one while it asks;
-        // the length before the edit is the one it last announced.
-        connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { m_length = text.size(); });
+        // the text before the edit is the one it last announced.
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { m_before = text; });
     }
 
-    State validate(QString &input, int &) const override
+    State validate(QString &input, int &cursor) const override
     {
         for (QChar c : input) {
             if (c.unicode() > 0xFF)
                 return Invalid;
         }
-        if (m_limit <= 0 || input.size() <= m_limit || input.size() <= m_length)
+        if (m_limit <= 0)
             return Acceptable;
-        return Invalid;
+        const qsizetype room = std::max<qsizetype>(m_limit, m_before.size());
+        const qsizetype excess = input.size() - room;
+        if (excess <= 0)
+            return Acceptable;
+        // Cut the end of what was just inserted, which ends at the cursor.
+        if (cursor < excess)
+            return Invalid;
+        input.remove(cursor - excess, excess);
+        cursor -= excess;
+        return input == m_before ? Invalid : Acceptable;
     }
 
 private:
     const int &m_limit;
-    qsizetype m_length;
+    QString m_before;
 };
 
 } // namespace

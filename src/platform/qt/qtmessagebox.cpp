@@ -20,10 +20,19 @@ int QtMessageBox::show(const QString &prompt, int flags, const QString &title)
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
 
-    if (flags & mb::Question)
-        box.setIcon(QMessageBox::Question);
-    else if (flags & mb::Critical)
+    switch (flags & mb::IconMask) {
+    case mb::Critical:
         box.setIcon(QMessageBox::Critical);
+        break;
+    case mb::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case mb::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    default:
+        break;
+    }
 
     if ((flags & 0x0F) == mb::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

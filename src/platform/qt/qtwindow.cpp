@@ -1,5 +1,7 @@
 #include "qtwindow.h"
 
+#include "qttimer.h"
+
 #include <QCloseEvent>
 
 namespace kirvano {
@@ -44,10 +46,17 @@ void QtWindow::close()
 bool QtWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::Close) {
-        if (!closeRequested()) {
+        // The operator's own close box or Alt+F4 count as input, which a
+        // disabled window does not take; a close by the program or by the
+        // session (log-out, shut-down) is no input and goes ahead.
+        if ((event->spontaneous() && !m_window->isEnabled()) || !closeRequested()) {
             event->ignore();
             return true;
         }
+        // A closed window does nothing more, even while its deletion waits
+        // for a nested event loop (an open message box) to return.
+        for (QtTimer *timer : m_window->findChildren<QtTimer *>())
+            timer->setEnabled(false);
     }
     return QObject::eventFilter(watched, event);
 }
