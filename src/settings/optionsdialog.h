@@ -1,6 +1,6 @@
 #pragma once
 
-#include "optionshost.h"
+#include "app/optionshost.h"
 
 #include "platform/button.h"
 #include "platform/control.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "maincontroller.h"
+#include "app/maincontroller.h"
 
 #include <QMainWindow>
 

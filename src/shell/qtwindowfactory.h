@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowfactory.h"
+#include "app/windowfactory.h"
 
 class QWidget;
 

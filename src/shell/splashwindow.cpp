@@ -2,7 +2,7 @@
 
 #include "placement.h"
 
-#include "maincontroller.h"
+#include "app/maincontroller.h"
 #include "makerinfo.h"
 
 #include "platform/qt/fonts.h"

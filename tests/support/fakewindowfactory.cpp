@@ -1,6 +1,6 @@
 #include "fakewindowfactory.h"
 
-#include "shell/maincontroller.h"
+#include "app/maincontroller.h"
 
 namespace kirvano::test {
 

@@ -4,7 +4,7 @@
 #include "faketimer.h"
 
 #include "settings/optionsdialog.h"
-#include "shell/windowfactory.h"
+#include "app/windowfactory.h"
 
 #include <memory>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "fakewindowfactory.h"
 
-#include "shell/maincontroller.h"
+#include "app/maincontroller.h"
 
 #include <memory>
 #include <vector>

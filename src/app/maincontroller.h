@@ -1,7 +1,7 @@
 #pragma once
 
 #include "alarm/alarmplayer.h"
-#include "settings/optionshost.h"
+#include "optionshost.h"
 #include "settings/settingsstore.h"
 #include "station/board.h"
 
