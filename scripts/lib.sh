@@ -9,6 +9,7 @@ KIRVANO_BUILD_PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-dseg fonts-liberation fonts-comic-neue
+    qt6-translations-l10n
 )
 
 # Packages the tests need on top: the test framework, a virtual display and

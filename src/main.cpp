@@ -1,6 +1,7 @@
 #include "platform/qt/fonts.h"
 #include "settings/settingsstore.h"
 #include "shell/mainwindow.h"
+#include "shell/translations.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("kirvano"));
     // Only the main window's accepted close request ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    kirvano::installQtItalianTranslations(app);
     kirvano::installFontSubstitutions();
 
     kirvano::MainWindow frmMain(QCoreApplication::applicationDirPath(),

@@ -1,7 +1,6 @@
 #include "qtmessagebox.h"
 
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace kirvano {
 
@@ -38,8 +37,6 @@ int QtMessageBox::show(const QString &prompt, int flags, const QString &title)
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
         return box.exec() == QMessageBox::Yes ? mb::Yes : mb::No;
     }
     box.setStandardButtons(QMessageBox::Ok);

@@ -1,0 +1,2 @@
+# The start-up helpers: Qt's Italian texts and one board per settings file.
+kirvano_test(test_translations GUI SOURCES test_translations.cpp)
