@@ -1,23 +1,13 @@
 #include "optionsdialog.h"
 
-#include "numbertext.h"
-#include "settingsstore.h"
+#include "optionsrules.h"
 
 namespace kirvano {
-
-const QString OptionsDialog::UnstorablePasswordText = QStringLiteral(
-    "La password non può iniziare con uno spazio o con le virgolette (\") e non può contenere virgole (,).\r\n"
-    "La password non è stata cambiata.");
 
 namespace {
 
 constexpr int LoginLimit = 4;
 constexpr int MinutesLimit = 2;
-
-QString plainNumber(double value)
-{
-    return numberToText(value, QLocale::c());
-}
 
 } // namespace
 
@@ -53,7 +43,7 @@ void OptionsDialog::open()
     m_c.frmoption.show();
     m_c.frmoption.setEnabled(true);
     m_host.setMainEnabled(false);
-    if (s.strPass.isEmpty()) {
+    if (!needsLogin(s)) {
         m_c.Framelog.setVisible(false);
         m_c.Frametmp.setVisible(true);
     }
@@ -72,7 +62,7 @@ void OptionsDialog::Textlog_Change()
 
 void OptionsDialog::Cmdlog_Click()
 {
-    if (m_c.Textlog.text() == m_host.settings().strPass) {
+    if (passwordMatches(m_host.settings(), m_c.Textlog.text())) {
         m_c.Framelog.setVisible(false);
         m_c.lstopt.setCurrentIndex(0);
     } else {
@@ -114,16 +104,12 @@ void OptionsDialog::lstopt_Click()
 
 void OptionsDialog::Cmdimp_Click()
 {
-    for (ITextBox *box : {&m_c.TextMin_A, &m_c.TextMin_B}) {
-        if (leadingNumber(box->text()) < 1)
-            box->setText(QStringLiteral("1"));
-    }
     for (ITextBox *box : {&m_c.TextMin_A, &m_c.TextMin_B})
-        box->setText(plainNumber(leadingNumber(box->text())));
+        box->setText(minutesFromText(box->text()));
 
     Settings &s = m_host.settings();
-    s.strMin_a = plainNumber(leadingNumber(m_c.TextMin_A.text()));
-    s.strMin_b = plainNumber(leadingNumber(m_c.TextMin_B.text()));
+    s.strMin_a = minutesFromText(m_c.TextMin_A.text());
+    s.strMin_b = minutesFromText(m_c.TextMin_B.text());
     // The minutes hold in memory either way; a failed save has been
     // reported, and must not be confirmed as well.
     if (m_host.SaveSetting())
@@ -134,9 +120,7 @@ void OptionsDialog::Cmdrstcnt_Click()
 {
     m_c.Lbcnt_a.setText(QStringLiteral("0"));
     m_c.Lbcnt_b.setText(QStringLiteral("0"));
-    Settings &s = m_host.settings();
-    s.strCnt_a = QStringLiteral("0");
-    s.StrCnt_b = QStringLiteral("0");
+    resetCounters(m_host.settings());
     m_host.SaveSetting();
 }
 
@@ -153,14 +137,10 @@ void OptionsDialog::Textnewpass_Change()
 
 void OptionsDialog::Cmdpass_Click()
 {
-    const QString password = m_c.Textnewpass.text();
-    // A password the file would give back otherwise would lock everyone
-    // out at the next start.
-    if (!SettingsStore::keepsPassword(password)) {
+    if (!changePassword(m_host.settings(), m_c.Textnewpass.text())) {
         m_host.messageBox().show(UnstorablePasswordText, mb::OkOnly | mb::Exclamation);
         return;
     }
-    m_host.settings().strPass = password;
     if (m_host.SaveSetting())
         m_c.lbokpass.setVisible(true);
 }

@@ -67,8 +67,6 @@ public:
     // The close request: never refused, saves nothing.
     void Form_QueryUnload();
 
-    static const QString UnstorablePasswordText;
-
 private:
     OptionsControls m_c;
     OptionsHost &m_host;

@@ -2,6 +2,7 @@
 // MainController whose stations run on the virtual clock.
 
 #include "settings/optionsdialog.h"
+#include "settings/optionsrules.h"
 
 #include "support/mainharness.h"
 
@@ -294,7 +295,7 @@ TEST_F(OptionsDialogTest, EveryPasswordTheDialogTakesReadsBackFromTheFile)
         ui.Cmdpass.click();
         if (h.messages.count() > boxes) {
             refused << password;
-            EXPECT_EQ(h.messages.shown.back().prompt, OptionsDialog::UnstorablePasswordText);
+            EXPECT_EQ(h.messages.shown.back().prompt, UnstorablePasswordText);
             EXPECT_EQ(h.messages.shown.back().flags, mb::OkOnly | mb::Exclamation);
             EXPECT_EQ(main.settings().strPass, before) << password.toStdString();
             EXPECT_EQ(SettingsStore(h.settingsPath()).load()->strPass, before);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "settings.h"
+
+#include <QString>
+
+namespace kirvano {
+
+// The options dialog's rules on the settings, apart from its widgets.
+
+// Told when "Cambia Password" refuses a password.
+inline const QString UnstorablePasswordText = QStringLiteral(
+    "La password non può iniziare con uno spazio o con le virgolette (\") e non può contenere virgole (,).\r\n"
+    "La password non è stata cambiata.");
+
+// Without a password the dialog opens on its pages at once.
+bool needsLogin(const Settings &settings);
+
+// The login compares character for character: case matters.
+bool passwordMatches(const Settings &settings, const QString &typed);
+
+// "Imposta": what a minutes box holds afterwards, which is also what is
+// stored: its leading number as plain digits, "1" for anything below 1.
+QString minutesFromText(const QString &typed);
+
+// "Reset": both counters back to "0".
+void resetCounters(Settings &settings);
+
+// "Cambia Password": takes the new password, unless the settings file would
+// give it back otherwise, which would lock everyone out at the next start.
+// Returns whether it was taken.
+bool changePassword(Settings &settings, const QString &typed);
+
+// The page that an item of the page list shows; -1 is no item.
+enum class OptionsPage { None, Tempo, Contatore, Password };
+OptionsPage pageOf(int item);
+
+} // namespace kirvano
