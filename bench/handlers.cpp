@@ -49,13 +49,10 @@ void prepareBoard(MainController &main, int running = StationCount)
         Station &s = board.station(n);
         for (int c = 0; c < UnitsPerSale; ++c)
             s.button().click();
-        s.timer().setInterval(MinuteInterval);
-        if (n <= running) {
-            s.led().setFillColor(led::Yellow);
-        } else {
-            s.timer().setEnabled(false);
-            s.led().setFillColor(led::Red);
-            main.soundQueue()[s.params().soundSlot()] = s.soundPath();
+        s.Timer_Timer(); // the run begins
+        if (n > running) {
+            for (int guard = 0; s.phase() != Station::Phase::Expired && guard < 1000; ++guard)
+                s.Timer_Timer();
         }
     }
 }

@@ -54,7 +54,7 @@ bool makeBusy(MainWindow &frmMain)
     Board &board = frmMain.controller().board();
     for (int n = RunningStations + 1; n <= StationCount; ++n) {
         Station &s = board.station(n);
-        for (int guard = 0; s.led().fillColor() != led::Red && guard < 1000; ++guard)
+        for (int guard = 0; s.phase() != Station::Phase::Expired && guard < 1000; ++guard)
             s.Timer_Timer();
     }
     return true;
@@ -65,14 +65,15 @@ QString boardState(MainWindow &frmMain)
     int running = 0, expired = 0, idle = 0;
     Board &board = frmMain.controller().board();
     for (int n = 1; n <= StationCount; ++n) {
-        switch (board.station(n).led().fillColor()) {
-        case led::Yellow:
+        switch (board.station(n).phase()) {
+        case Station::Phase::Running:
             ++running;
             break;
-        case led::Red:
+        case Station::Phase::Expired:
             ++expired;
             break;
-        default:
+        case Station::Phase::Ready:
+        case Station::Phase::Arming:
             ++idle;
         }
     }

@@ -7,13 +7,12 @@ namespace kirvano {
 // Colours are 24-bit values 0x00BBGGRR.
 using Colour = std::uint32_t;
 
-// A filled shape whose fill colour can be read back: a station's LED.
+// A filled shape: a station's LED.
 class IShape
 {
 public:
     virtual ~IShape() = default;
 
-    virtual Colour fillColor() const = 0;
     virtual void setFillColor(Colour colour) = 0;
 };
 

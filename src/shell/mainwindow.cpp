@@ -27,16 +27,18 @@ namespace kirvano {
 
 namespace {
 
-QString stateWord(Colour colour)
+QString stateWord(Station::Phase phase)
 {
-    switch (colour) {
-    case led::Yellow:
+    switch (phase) {
+    case Station::Phase::Running:
         return QStringLiteral("in corso");
-    case led::Red:
+    case Station::Phase::Expired:
         return QStringLiteral("scaduto");
-    default:
-        return QStringLiteral("pronto");
+    case Station::Phase::Ready:
+    case Station::Phase::Arming:
+        break;
     }
+    return QStringLiteral("pronto");
 }
 
 } // namespace
@@ -76,6 +78,7 @@ MainWindow::MainWindow(const QString &appFolder, const QString &settingsPath, QW
                               return StationControls{*t.led, *t.buttonAdapter, *t.timer};
                           }};
     m_controller = std::make_unique<MainController>(controls, *m_factory, SettingsStore(settingsPath), appFolder);
+    describeStations();
 
     setEnabled(false);
 }
@@ -160,10 +163,6 @@ void MainWindow::buildBoard(QWidget *client)
         if (p.hasTooltip)
             t.button->setToolTip(QStringLiteral("On/Off Timer"));
         t.buttonAdapter = new QtButton(t.button, true);
-        describe(t, p.labelText);
-        auto redescribe = [this, n = p.number, text = p.labelText] { describe(m_tiles[n - 1], text); };
-        t.led->colourChanged = [redescribe](Colour) { redescribe(); };
-        t.buttonAdapter->captionChanged = redescribe;
         if (previous)
             setTabOrder(previous, t.button);
         previous = t.button;
@@ -171,11 +170,21 @@ void MainWindow::buildBoard(QWidget *client)
 }
 
 // A screen reader hears the station and what its button shows ("45/12" or
-// "START"), and on request the station's state.
-void MainWindow::describe(const Tile &tile, const QString &labelText)
+// "START"), and on request the station's state; both follow every change.
+void MainWindow::describeStations()
 {
-    tile.button->setAccessibleName(labelText + QStringLiteral(", ") + tile.button->text());
-    tile.button->setAccessibleDescription(labelText + QLatin1Char(' ') + stateWord(tile.led->fillColor()));
+    for (const StationParams &p : stationTable()) {
+        const Tile &t = m_tiles[p.number - 1];
+        Station &station = m_controller->board().station(p.number);
+        auto name = [t, text = p.labelText] { t.button->setAccessibleName(text + QStringLiteral(", ") + t.button->text()); };
+        auto description = [t, text = p.labelText](Station::Phase phase) {
+            t.button->setAccessibleDescription(text + QLatin1Char(' ') + stateWord(phase));
+        };
+        name();
+        description(station.phase());
+        t.buttonAdapter->captionChanged = name;
+        station.onPhaseChanged(description);
+    }
 }
 
 QAction *MainWindow::addCommand(QMenu *menu, const char *name, const QString &caption, QKeySequence key,

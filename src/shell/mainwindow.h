@@ -52,7 +52,7 @@ private:
     void buildBoard(QWidget *client);
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption, QKeySequence key,
                         void (MainController::*command)());
-    void describe(const Tile &tile, const QString &labelText);
+    void describeStations();
 
     std::vector<Tile> m_tiles;
     QtTimer *m_Timerplay = nullptr;

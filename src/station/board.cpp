@@ -11,7 +11,7 @@ void Board::mnStopall_Click()
 void Board::mnClearcall_Click()
 {
     for (auto &s : m_stations) {
-        if (s->led().fillColor() == led::Red)
+        if (s->phase() == Station::Phase::Expired)
             s->ClearT();
     }
 }

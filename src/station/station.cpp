@@ -32,22 +32,51 @@ void Station::showCaption()
                         + QString::number(m_elapsed));
 }
 
+namespace {
+
+Colour colourOf(Station::Phase phase)
+{
+    switch (phase) {
+    case Station::Phase::Running:
+        return led::Yellow;
+    case Station::Phase::Expired:
+        return led::Red;
+    case Station::Phase::Ready:
+    case Station::Phase::Arming:
+        break;
+    }
+    return led::Green;
+}
+
+} // namespace
+
+void Station::setPhase(Phase phase)
+{
+    if (phase == m_phase)
+        return;
+    const Colour before = colourOf(m_phase);
+    m_phase = phase;
+    if (colourOf(phase) != before)
+        m_led.setFillColor(colourOf(phase));
+    if (m_phaseChanged)
+        m_phaseChanged(phase);
+}
+
 void Station::CmdStart_Click()
 {
-    switch (m_led.fillColor()) {
-    case led::Red:
+    switch (m_phase) {
+    case Phase::Expired:
         ClearT();
         break;
-    case led::Green:
+    case Phase::Ready:
+    case Phase::Arming:
         book();
         break;
-    case led::Yellow:
+    case Phase::Running:
         // Ticks go on while the question is open; the answer applies to
         // whatever state the station has reached by then.
         if (m_context.messageBox.show(m_params.stopQuestion, mb::YesNo | mb::Question) == mb::Yes)
             ClearT();
-        break;
-    default:
         break;
     }
 }
@@ -64,6 +93,7 @@ void Station::book()
     // Setting the interval restarts the countdown: every click starts the wait again.
     m_timer.setInterval(ArmingInterval);
     m_timer.setEnabled(true);
+    setPhase(Phase::Arming);
     m_button.setFontName(QStringLiteral("Digital-7"));
     m_button.setFontSize(15);
     showCaption();
@@ -72,10 +102,10 @@ void Station::book()
 void Station::Timer_Timer()
 {
     bool counted = false;
-    if (m_led.fillColor() == led::Green) {
+    if (m_phase == Phase::Ready || m_phase == Phase::Arming) {
         // First tick: the arming phase is over and the run begins.
         m_timer.setInterval(MinuteInterval);
-        m_led.setFillColor(led::Yellow);
+        setPhase(Phase::Running);
         QString &counter = m_context.settings.counter(m_params.group);
         counter = numberToText(textToNumber(counter, m_context.locale) + m_units, m_context.locale);
         counted = true;
@@ -86,7 +116,7 @@ void Station::Timer_Timer()
 
     if (m_elapsed >= bookedMinutes()) {
         m_timer.setEnabled(false);
-        m_led.setFillColor(led::Red);
+        setPhase(Phase::Expired);
         m_context.soundQueue[m_params.soundSlot()] = soundPath();
     }
 
@@ -99,7 +129,7 @@ void Station::ClearT()
 {
     m_units = 0;
     m_timer.setEnabled(false);
-    m_led.setFillColor(led::Green);
+    setPhase(Phase::Ready);
     m_button.setFontName(QStringLiteral("Arial"));
     m_button.setFontSize(8);
     m_button.setCaption(QStringLiteral("START"));

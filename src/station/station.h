@@ -7,6 +7,8 @@
 #include "platform/shape.h"
 #include "platform/timer.h"
 
+#include <functional>
+
 namespace kirvano {
 
 namespace led {
@@ -18,11 +20,13 @@ constexpr Colour Red = 0x0000FF;    // Expired
 constexpr int ArmingInterval = 5000;
 constexpr int MinuteInterval = 60000;
 
-// One station's state machine. Its state is the fill colour of its LED,
-// read back whenever it has to decide.
+// One station's state machine. Its LED shows the phase: green while ready
+// or arming, yellow while running, red once expired.
 class Station
 {
 public:
+    enum class Phase { Ready, Arming, Running, Expired };
+
     Station(const StationParams &params, IShape &led, IButton &button, ITimer &timer, StationContext &context);
     Station(const Station &) = delete;
     Station &operator=(const Station &) = delete;
@@ -34,25 +38,31 @@ public:
     // ClearT: back to Ready and idle, alarm silenced.
     void ClearT();
 
+    Phase phase() const { return m_phase; }
+    // Called after every change of phase.
+    void onPhaseChanged(std::function<void(Phase)> handler) { m_phaseChanged = std::move(handler); }
+
     const StationParams &params() const { return m_params; }
     int units() const { return m_units; }
     int elapsed() const { return m_elapsed; }
     double bookedMinutes() const;
     QString soundPath() const;
 
-    IShape &led() const { return m_led; }
     IButton &button() const { return m_button; }
     ITimer &timer() const { return m_timer; }
 
 private:
     void book();
     void showCaption();
+    void setPhase(Phase phase);
 
     const StationParams &m_params;
     IShape &m_led;
     IButton &m_button;
     ITimer &m_timer;
     StationContext &m_context;
+    Phase m_phase = Phase::Ready;
+    std::function<void(Phase)> m_phaseChanged;
     int m_units = 0;
     int m_elapsed = 0;
 };

@@ -280,17 +280,17 @@ TEST_F(MainWindowTest, ShortcutsWorkOnlyWhileTheWindowIsEnabled)
     window->controller().settings().strMin_a = "0";
     QTest::mouseClick(child<QPushButton>("CmdStart3"), Qt::LeftButton);
     board.station(3).Timer_Timer();
-    ASSERT_EQ(board.station(3).led().fillColor(), led::Red);
+    ASSERT_EQ(child<LedShape>("Led3")->fillColor(), led::Red);
 
     window->setEnabled(false);
     QTest::keyClick(window.get(), Qt::Key_F3);
-    EXPECT_EQ(board.station(3).led().fillColor(), led::Red);
+    EXPECT_EQ(child<LedShape>("Led3")->fillColor(), led::Red);
     child<QAction>("mnClearcall")->trigger(); // not even through the action
-    EXPECT_EQ(board.station(3).led().fillColor(), led::Red);
+    EXPECT_EQ(child<LedShape>("Led3")->fillColor(), led::Red);
 
     window->setEnabled(true);
     QTest::keyClick(window.get(), Qt::Key_F3);
-    EXPECT_EQ(board.station(3).led().fillColor(), led::Green);
+    EXPECT_EQ(child<LedShape>("Led3")->fillColor(), led::Green);
 
     QTest::mouseClick(child<QPushButton>("CmdStart4"), Qt::LeftButton);
     QTest::keyClick(window.get(), Qt::Key_F1);

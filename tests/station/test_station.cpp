@@ -258,14 +258,6 @@ TEST_F(StationTest, MinutesChangedDuringARunCountFromTheNextTick)
     EXPECT_EQ(led.fillColor(), led::Red);
 }
 
-TEST_F(StationTest, OtherColoursAreIgnored)
-{
-    led.setFillColor(0x123456);
-    button.click();
-    EXPECT_EQ(button.caption(), "START");
-    EXPECT_FALSE(timer.isEnabled());
-}
-
 namespace {
 class GroupBStationTest : public StationTest
 {

@@ -23,7 +23,7 @@ class FakeShape : public IShape
 {
 public:
     explicit FakeShape(Colour colour = 0x00C000) : m_colour(colour) {}
-    Colour fillColor() const override { return m_colour; }
+    Colour fillColor() const { return m_colour; }
     void setFillColor(Colour colour) override { m_colour = colour; }
 
 private:

@@ -21,8 +21,6 @@ void LedShape::setFillColor(Colour colour)
         return;
     m_colour = colour;
     update();
-    if (colourChanged)
-        colourChanged(colour);
 }
 
 void LedShape::paintEvent(QPaintEvent *)

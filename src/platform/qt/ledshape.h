@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 namespace kirvano {
 
 // A filled rounded rectangle with a thin outline: a station's LED or a row band.
@@ -15,11 +13,8 @@ class LedShape : public QWidget, public IShape
 public:
     LedShape(Colour colour, QWidget *parent);
 
-    Colour fillColor() const override { return m_colour; }
+    Colour fillColor() const { return m_colour; }
     void setFillColor(Colour colour) override;
-
-    // Called after every change of the fill colour.
-    std::function<void(Colour)> colourChanged;
 
     // 0x00BBGGRR to a QColor.
     static QColor toQColor(Colour colour);
