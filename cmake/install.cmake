@@ -68,7 +68,7 @@ if(KIRVANO_DPKG_SHLIBDEPS)
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
         "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), \
-${KIRVANO_RUNTIME_DEPENDS}")
+libqt6network6 (>= 6.4), ${KIRVANO_RUNTIME_DEPENDS}")
 endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 

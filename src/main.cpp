@@ -1,6 +1,9 @@
 #include "platform/qt/fonts.h"
+#include "platform/qt/qtmessagebox.h"
 #include "settings/settingsstore.h"
+#include "shell/bringtofront.h"
 #include "shell/mainwindow.h"
+#include "shell/singleinstance.h"
 #include "shell/translations.h"
 
 #include <QApplication>
@@ -17,8 +20,17 @@ int main(int argc, char *argv[])
     kirvano::installQtItalianTranslations(app);
     kirvano::installFontSubstitutions();
 
-    kirvano::MainWindow frmMain(QCoreApplication::applicationDirPath(),
-                                kirvano::SettingsStore::defaultSettingsPath());
+    const QString settingsPath = kirvano::SettingsStore::defaultSettingsPath();
+    kirvano::SingleInstance instance(settingsPath);
+    if (!instance.claim()) {
+        if (!instance.askRunningBoardToComeForward())
+            kirvano::QtMessageBox().show(QStringLiteral("Kirvano è già in esecuzione."), kirvano::mb::OkOnly,
+                                         kirvano::AppTitle);
+        return 0;
+    }
+
+    kirvano::MainWindow frmMain(QCoreApplication::applicationDirPath(), settingsPath);
+    instance.onComeForward([&frmMain] { kirvano::bringBoardToFront(&frmMain); });
     frmMain.controller().Form_Load();
     return app.exec();
 }

@@ -20,7 +20,22 @@ KirvanoSession::KirvanoSession(const QString &name)
         QDir().mkpath(dir);
 }
 
+KirvanoSession::KirvanoSession(QString home, QString config, QString work)
+    : m_home(std::move(home)), m_config(std::move(config)), m_work(std::move(work))
+{
+}
+
 KirvanoSession::~KirvanoSession()
+{
+    kill();
+}
+
+std::unique_ptr<KirvanoSession> KirvanoSession::anotherStart() const
+{
+    return std::unique_ptr<KirvanoSession>(new KirvanoSession(m_home, m_config, m_work));
+}
+
+void KirvanoSession::kill()
 {
     if (m_process.state() != QProcess::NotRunning) {
         m_process.kill();

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace kirvano::e2e {
@@ -18,6 +19,10 @@ class KirvanoSession
 public:
     explicit KirvanoSession(const QString &name);
     ~KirvanoSession();
+
+    // Another start of the program on the same HOME, settings and working
+    // folder, as a second click on the menu entry gives.
+    std::unique_ptr<KirvanoSession> anotherStart() const;
 
     // The program under test: KIRVANO_E2E_PROGRAM, set by CTest.
     static QString program();
@@ -32,6 +37,8 @@ public:
     qint64 pid() const { return m_process.processId(); }
     // Waits for the process to end by itself.
     bool waitForExit(int timeoutMs);
+    // Ends the program at once, as a crash does: no close request, no save.
+    void kill();
     int exitCode() const { return m_process.exitCode(); }
     QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
     QString output();
@@ -44,6 +51,8 @@ public:
     std::optional<WindowInfo> waitForWindow(const Match &fits, int timeoutMs) const;
 
 private:
+    KirvanoSession(QString home, QString config, QString work);
+
     QString m_home;
     QString m_config;
     QString m_work;

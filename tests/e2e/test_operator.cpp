@@ -5,8 +5,10 @@
 #include "monitorrecorder.h"
 #include "x11desktop.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 
 #include <gtest/gtest.h>
 
@@ -302,4 +304,79 @@ TEST_F(OperatorTest, ExitAnsweredNoKeepsRunningAndYesEndsBothSaving)
     EXPECT_EQ(k.exitCode(), 0);
     EXPECT_EQ(KirvanoSession::read(k.settingsPath()), counted);
     EXPECT_EQ(KirvanoSession::read(k.reportPath()), report("0", "0", "7", "8"));
+}
+
+TEST_F(OperatorTest, ASecondStartBringsTheBoardForwardAndEndsWithoutWriting)
+{
+    const QByteArray settings = "1\r\n1\r\n5\r\n7\r\n4826\r\n";
+    KirvanoSession &k = begin(QStringLiteral("secondstart"), &settings);
+    ASSERT_TRUE(k.start());
+    auto main = waitForMainWindow(20000);
+    ASSERT_TRUE(main) << "the main window did not come up";
+
+    X11Desktop::run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QStringLiteral("--sync"), main->window.id});
+    ASSERT_TRUE(waitUntil([&] { return !k.hasWindow(IsMainWindow); }, 5000)) << "the main window was not minimised";
+    // However long the board has run, its lock is not taken for stale.
+    QFile lock(k.settingsPath() + ".lock");
+    ASSERT_TRUE(lock.open(QIODevice::ReadOnly)) << "no lock beside the settings file";
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    lock.close();
+    // Without the files, anything the second start writes shows.
+    QFile::remove(k.settingsPath());
+    QFile::remove(k.reportPath());
+
+    const auto second = k.anotherStart();
+    ASSERT_TRUE(second->start());
+    ASSERT_TRUE(second->waitForExit(15000))
+        << "the second start did not end" << (second->hasWindow(IsMessageBox) ? " (it shows a message box)" : "");
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(k.settingsPath()));
+    EXPECT_FALSE(QFile::exists(k.reportPath()));
+
+    main = waitForMainWindow(5000);
+    ASSERT_TRUE(main) << "the running board did not come forward";
+    ASSERT_TRUE(k.isRunning());
+    main->clickStart(1);
+    EXPECT_TRUE(waitUntil([&] { return KirvanoSession::read(k.settingsPath()) == "1\r\n1\r\n6\r\n7\r\n4826\r\n"; }, 15000))
+        << "settings file: " << KirvanoSession::read(k.settingsPath()).value_or("(none)").toStdString();
+}
+
+TEST_F(OperatorTest, AKilledBoardDoesNotBlockTheNextStart)
+{
+    KirvanoSession &k = begin(QStringLiteral("killed"), &DefaultSettings);
+    ASSERT_TRUE(k.start());
+    ASSERT_TRUE(waitForMainWindow(20000)) << "the main window did not come up";
+    k.kill();
+    ASSERT_TRUE(QFile::exists(k.settingsPath() + ".lock")) << "the killed board left no lock to take over";
+
+    const auto next = k.anotherStart();
+    ASSERT_TRUE(next->start());
+    ASSERT_TRUE(next->waitForWindow(IsMainWindow, 20000)) << "the start after the killed board did not come up";
+
+    // It answers a later start in its turn, in place of the dead one.
+    const auto later = k.anotherStart();
+    ASSERT_TRUE(later->start());
+    ASSERT_TRUE(later->waitForExit(15000))
+        << "the later start did not end" << (later->hasWindow(IsMessageBox) ? " (it shows a message box)" : "");
+    EXPECT_EQ(later->exitCode(), 0);
+    EXPECT_TRUE(next->isRunning());
+}
+
+TEST_F(OperatorTest, ASecondStartThatCannotReachTheBoardSaysSoAndEnds)
+{
+    KirvanoSession &k = begin(QStringLiteral("unreachable"), &DefaultSettings);
+    // A live holder of the lock that does not answer on the socket.
+    QLockFile held(k.settingsPath() + ".lock");
+    ASSERT_TRUE(held.tryLock(0));
+
+    ASSERT_TRUE(k.start());
+    const auto box = k.waitForWindow(IsMessageBox, 20000);
+    ASSERT_TRUE(box) << "no message box \"Kirvano\"";
+    EXPECT_FALSE(k.hasWindow(IsSplash));
+    X11Desktop::keys(*box, {QStringLiteral("Return")});
+    ASSERT_TRUE(k.waitForExit(5000)) << "OK did not end the program";
+    EXPECT_EQ(k.exitCode(), 0);
+    EXPECT_EQ(KirvanoSession::read(k.settingsPath()), DefaultSettings);
+    EXPECT_FALSE(QFile::exists(k.reportPath()));
 }

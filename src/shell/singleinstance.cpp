@@ -1,0 +1,132 @@
+#include "singleinstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace kirvano {
+
+namespace {
+
+const QByteArray ComeForwardRequest("come forward\n");
+const QByteArray ComeForwardDone("done\n");
+
+// The settings folder is the user's own: made owner-only when it is new.
+void makeSettingsFolder(const QString &folder)
+{
+    if (QFileInfo(folder).isDir())
+        return;
+    QDir().mkpath(QFileInfo(folder).path());
+    QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The same settings file reached through a linked folder gives the same name.
+QString settingsFileIdentity(const QString &settingsPath)
+{
+    const QFileInfo file(settingsPath);
+    const QString folder = QFileInfo(file.path()).canonicalFilePath();
+    return folder.isEmpty() ? file.absoluteFilePath() : folder + QLatin1Char('/') + file.fileName();
+}
+
+// In the user's private runtime folder, one name per settings file.
+QString socketNameFor(const QString &identity)
+{
+    const QByteArray hash = QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/kirvano-")
+        + QString::fromLatin1(hash);
+}
+
+bool waitForLine(QLocalSocket &socket, int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!socket.canReadLine()) {
+        const int left = timeoutMs - int(waited.elapsed());
+        if (left <= 0 || !socket.waitForReadyRead(left))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString &settingsPath) : m_settingsPath(settingsPath) {}
+
+SingleInstance::~SingleInstance() = default;
+
+bool SingleInstance::claim()
+{
+    makeSettingsFolder(QFileInfo(m_settingsPath).path());
+    const QString identity = settingsFileIdentity(m_settingsPath);
+    m_socketName = socketNameFor(identity);
+
+    m_lock = std::make_unique<QLockFile>(identity + QStringLiteral(".lock"));
+    // Never stale by its age alone: a board runs for days. The lock of a
+    // board that crashed or was killed names a dead process and is taken over.
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0)) {
+        listen();
+        return true;
+    }
+    return m_lock->error() != QLockFile::LockFailedError;
+}
+
+void SingleInstance::listen()
+{
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // A socket left behind by a killed board: the lock says it is dead.
+    QLocalServer::removeServer(m_socketName);
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::answerLaterStarts);
+    // Without the socket the board still runs; a later start then says
+    // that it is running instead of bringing it forward.
+    m_server->listen(m_socketName);
+}
+
+void SingleInstance::answerLaterStarts()
+{
+    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine()) {
+                if (socket->bytesAvailable() > ComeForwardRequest.size())
+                    socket->abort();
+                return;
+            }
+            if (socket->readLine(ComeForwardRequest.size() + 1) == ComeForwardRequest) {
+                if (m_comeForward)
+                    m_comeForward();
+                socket->write(ComeForwardDone);
+            }
+            socket->disconnectFromServer();
+        });
+    }
+}
+
+bool SingleInstance::askRunningBoardToComeForward() const
+{
+    // The running board listens right after taking the lock: a start that
+    // meets the lock in between tries again for a moment.
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        QLocalSocket socket;
+        socket.connectToServer(m_socketName);
+        if (socket.waitForConnected(1000)) {
+            socket.write(ComeForwardRequest);
+            return socket.waitForBytesWritten(1000) && waitForLine(socket, 3000)
+                && socket.readLine() == ComeForwardDone;
+        }
+        if (waited.elapsed() > 1000)
+            return false;
+        QThread::msleep(100);
+    }
+}
+
+} // namespace kirvano

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QLocalServer;
+class QLockFile;
+
+namespace kirvano {
+
+// One board per settings file: two boards on one file would each overwrite
+// the other's counters. The first start holds a lock beside the settings
+// file and listens on a local socket named after it; a later start finds
+// the lock held, asks the running board to come to the front and ends.
+class SingleInstance : public QObject
+{
+public:
+    explicit SingleInstance(const QString &settingsPath);
+    ~SingleInstance() override;
+
+    // Whether this process may run the board: true when it took the lock,
+    // or when no lock can be made at all (an unwritable folder, where the
+    // saves will say so); false when another board holds the file.
+    bool claim();
+
+    // In a later start: asks the running board to come to the front.
+    // False when it did not answer, so it could not be brought forward.
+    bool askRunningBoardToComeForward() const;
+
+    // In the board: what to do when a later start asks it to come forward.
+    void onComeForward(std::function<void()> comeForward) { m_comeForward = std::move(comeForward); }
+
+private:
+    void listen();
+    void answerLaterStarts();
+
+    QString m_settingsPath;
+    QString m_socketName;
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer *m_server = nullptr;
+    std::function<void()> m_comeForward;
+};
+
+} // namespace kirvano
