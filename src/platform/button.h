@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include <functional>
+#include "callback.h"
 
 namespace kirvano {
 
@@ -23,17 +23,10 @@ public:
     virtual void setDefault(bool isDefault) = 0;
     virtual bool isDefault() const = 0;
 
-    void onClick(std::function<void()> handler) { m_click = std::move(handler); }
+    Callback<void()> onClick;
 
     // Delivers a click, as the toolkit does when the operator presses the button.
-    void click()
-    {
-        if (m_click)
-            m_click();
-    }
-
-private:
-    std::function<void()> m_click;
+    void click() { onClick.fire(); }
 };
 
 } // namespace kirvano

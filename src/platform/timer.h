@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include "callback.h"
 
 namespace kirvano {
 
@@ -17,17 +17,8 @@ public:
     virtual void setEnabled(bool enabled) = 0;
     virtual bool isEnabled() const = 0;
 
-    void onTick(std::function<void()> handler) { m_tick = std::move(handler); }
-
-protected:
-    void fireTick()
-    {
-        if (m_tick)
-            m_tick();
-    }
-
-private:
-    std::function<void()> m_tick;
+    // The tick, on the event thread.
+    Callback<void()> onTick;
 };
 
 } // namespace kirvano

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include "callback.h"
 
 namespace kirvano {
 
@@ -21,13 +21,7 @@ public:
     virtual void close() = 0;
 
     // Called on every close request; returns whether the window may close.
-    void onCloseRequest(std::function<bool()> handler) { m_closeRequest = std::move(handler); }
-
-protected:
-    bool closeRequested() { return m_closeRequest ? m_closeRequest() : true; }
-
-private:
-    std::function<bool()> m_closeRequest;
+    Callback<bool()> onCloseRequest{true};
 };
 
 } // namespace kirvano

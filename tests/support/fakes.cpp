@@ -33,7 +33,7 @@ void FakeWindow::close()
     if (m_closed)
         return;
     ++closeRequests;
-    if (!closeRequested())
+    if (!onCloseRequest.fire())
         return;
     m_closed = true;
     m_visible = false;

@@ -80,7 +80,7 @@ void FakeTimer::fire()
     m_deadline += std::max(m_interval, 1);
     ++m_ticks;
     m_inHandler = true;
-    fireTick();
+    onTick.fire();
     m_inHandler = false;
 }
 

@@ -7,7 +7,7 @@ QtTimer::QtTimer(const QString &name, int interval, bool enabled, QObject *paren
     setObjectName(name);
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(interval);
-    connect(&m_timer, &QTimer::timeout, this, [this] { fireTick(); });
+    connect(&m_timer, &QTimer::timeout, this, [this] { onTick.fire(); });
     if (enabled)
         m_timer.start();
 }

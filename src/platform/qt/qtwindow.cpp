@@ -49,7 +49,7 @@ bool QtWindow::eventFilter(QObject *watched, QEvent *event)
         // The operator's own close box or Alt+F4 count as input, which a
         // disabled window does not take; a close by the program or by the
         // session (log-out, shut-down) is no input and goes ahead.
-        if ((event->spontaneous() && !m_window->isEnabled()) || !closeRequested()) {
+        if ((event->spontaneous() && !m_window->isEnabled()) || !onCloseRequest.fire()) {
             event->ignore();
             return true;
         }
