@@ -5,6 +5,7 @@
 #include "shell/mainwindow.h"
 #include "shell/singleinstance.h"
 #include "shell/translations.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -12,7 +13,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kirvano"));
-    QApplication::setApplicationVersion(QStringLiteral("1.3.0"));
+    QApplication::setApplicationVersion(QStringLiteral(KIRVANO_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Marbolin"));
     QApplication::setDesktopFileName(QStringLiteral("kirvano"));
     // Only the main window's accepted close request ends the program.

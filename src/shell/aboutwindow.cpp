@@ -1,6 +1,7 @@
 #include "aboutwindow.h"
 
 #include "makerinfo.h"
+#include "version.h"
 
 #include "platform/qt/fonts.h"
 #include "platform/qt/qtwindow.h"
@@ -27,7 +28,7 @@ const QString AboutWindow::PicturePath = QStringLiteral(":/pictures/about-logo.b
 
 const QString AboutWindow::Description =
     QStringLiteral("Kirvano,software per gestione playground, parchi e attrazioni a tempo.") + spaces(28)
-    + QStringLiteral("Version: 1.3.0") + spaces(14);
+    + QStringLiteral("Version: " KIRVANO_VERSION) + spaces(14);
 
 const QString AboutWindow::Credits = QStringLiteral("Programma ideato e sviluppato da:") + spaces(LineBreak)
     + QStringLiteral("Marbolin") + spaces(LineBreak) + QStringLiteral("Distribuito da:") + spaces(LineBreak)

@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include "platform/shape.h"
+#include "version.h"
 
 #include <QString>
 
@@ -12,7 +13,7 @@ namespace kirvano::mainlayout {
 
 // The main window as drawn, in twips.
 
-inline const QString Caption = QStringLiteral("Kirvano  v. 1.3.0  by Marbolin");
+inline const QString Caption = QStringLiteral("Kirvano  v. " KIRVANO_VERSION "  by Marbolin");
 constexpr int ClientWidth = 12390;  // 826 px
 constexpr int ClientHeight = 6615;  // 441 px
 

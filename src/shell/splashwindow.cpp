@@ -4,6 +4,7 @@
 
 #include "app/maincontroller.h"
 #include "makerinfo.h"
+#include "version.h"
 
 #include "platform/qt/fonts.h"
 #include "platform/qt/qttimer.h"
@@ -31,7 +32,7 @@ SplashWindow::SplashWindow(MainController &main)
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
     QLabel *name = addLabel("Label1", QStringLiteral("Kirvano ® "), {480, 960, 2505, 600},
                             designFont(QStringLiteral("Comic Sans MS"), 21.75, true), Qt::AlignHCenter | Qt::AlignTop);
-    QLabel *version = addLabel("Label2", QStringLiteral(" vers.:1.3.0"), {3000, 1200, 1155, 270},
+    QLabel *version = addLabel("Label2", QStringLiteral(" vers.:" KIRVANO_VERSION), {3000, 1200, 1155, 270},
                                designFont(QStringLiteral("Arial"), 11.25, true), Qt::AlignHCenter | Qt::AlignTop);
     addLabel("Label6", maker::Web + QLatin1Char('\n') + maker::Mail, {480, 2400, 3015, 705},
              designFont(QStringLiteral("Arial"), 12, true), left);
