@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/soundqueue.h"
+#include "alarm/soundqueue.h"
 
 #include "platform/mediaplayer.h"
 #include "platform/timer.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/settings.h"
-#include "soundqueue.h"
+#include "alarm/soundqueue.h"
 
 #include <QLocale>
 #include <QString>
