@@ -15,7 +15,7 @@ public:
     LoopWatch()
     {
         m_timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
             m_longestGap = std::max(m_longestGap, m_sinceTick.restart());
             ++m_ticks;
         });

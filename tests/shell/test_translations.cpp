@@ -24,7 +24,7 @@ class BoxReader
 public:
     BoxReader()
     {
-        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 texts.append(box->text());
                 const QList<QAbstractButton *> buttons = box->buttons();
