@@ -58,7 +58,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # libqt6multimedia6.
 set(KIRVANO_RUNTIME_DEPENDS
     "qt6-qpa-plugins (>= 6.4), gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, \
-fonts-dseg, fonts-liberation, fonts-comic-neue, qt6-translations-l10n")
+fonts-dseg, fonts-liberation, fonts-comic-neue, qt6-translations-l10n, libsndfile1")
 # The libraries it links: from dpkg-shlibdeps when it is there (dpkg-dev),
 # with the versions the build really needs; otherwise listed by hand.
 find_program(KIRVANO_DPKG_SHLIBDEPS dpkg-shlibdeps)

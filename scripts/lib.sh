@@ -10,6 +10,7 @@ KIRVANO_BUILD_PACKAGES=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-dseg fonts-liberation fonts-comic-neue
     qt6-translations-l10n
+    libsndfile1-dev
 )
 
 # Packages the tests need on top: the test framework, a virtual display and

@@ -10,10 +10,6 @@ namespace kirvano {
 QtMediaPlayer::QtMediaPlayer(QObject *parent) : QObject(parent)
 {
     setObjectName(QStringLiteral("wmp1"));
-    // Qt 6.4's FFmpeg backend crashes without a sound server and hangs at
-    // exit when the server dies. The backend is chosen once, when the first
-    // player or output of the process is made.
-    qputenv("QT_MEDIA_BACKEND", "gstreamer");
     startWorker();
 }
 
@@ -30,13 +26,13 @@ void QtMediaPlayer::startWorker()
 {
     m_thread = new QThread;
     m_thread->setObjectName(QStringLiteral("wmp1"));
-    m_worker = new SoundWorker;
+    m_worker = new SoundWorker(Volume / 100.0f);
     m_worker->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread->start();
     SoundWorker *worker = m_worker;
     QMetaObject::invokeMethod(
-        worker, [worker] { worker->init(Volume / 100.0f); }, Qt::BlockingQueuedConnection);
+        worker, [worker] { worker->init(); }, Qt::BlockingQueuedConnection);
 }
 
 void QtMediaPlayer::abandonWorker()
@@ -62,9 +58,14 @@ void QtMediaPlayer::setURL(const QString &path)
     QMetaObject::invokeMethod(worker, [worker, path] { worker->play(path); }, Qt::QueuedConnection);
 }
 
-QAudioOutput *QtMediaPlayer::audioOutput() const
+QObject *QtMediaPlayer::worker() const
 {
-    return m_worker->output();
+    return m_worker;
+}
+
+float QtMediaPlayer::volume() const
+{
+    return m_worker->volume();
 }
 
 } // namespace kirvano

@@ -4,22 +4,21 @@
 
 #include <QObject>
 
-class QAudioOutput;
 class QThread;
 
 namespace kirvano {
 
 class SoundWorker;
 
-// The alarm's player on Qt Multimedia (its GStreamer backend): each
-// assignment stops what is playing and plays the named file once from its
-// start, at volume 82 of 100. A missing or unplayable file, or no sound
-// server, is silent; errors go to the log only.
+// The alarm's player on Qt Multimedia: each assignment stops what is
+// playing and plays the named file once from its start, at volume 82 of
+// 100, through the desktop's sound server. A missing or unplayable file, or
+// no sound server, is silent; errors go to the log only.
 //
-// The player lives in a thread of its own. Qt 6.4's GStreamer backend can
-// deadlock while it loads a file; there that costs the alarm's sound, not
-// the stations' timers: a player stuck for seconds is left behind and a new
-// one takes over at the next assignment.
+// The player lives in a thread of its own, so an assignment never waits for
+// the sound system. Should that thread ever hang there, it costs the
+// alarm's sound, not the stations' timers: a player stuck for seconds is
+// left behind and a new one takes over at the next assignment.
 class QtMediaPlayer : public QObject, public IMediaPlayer
 {
     Q_OBJECT
@@ -34,8 +33,9 @@ public:
     // Returns at once; the sound starts in the player's thread.
     void setURL(const QString &path) override;
 
-    // The output of the current player; read it only for checks.
-    QAudioOutput *audioOutput() const;
+    // The current player and the volume it plays at; read them only for checks.
+    QObject *worker() const;
+    float volume() const;
     // How many stuck players were left behind.
     int abandonedPlayers() const { return m_abandoned; }
 

@@ -1,28 +1,36 @@
 #pragma once
 
+#include "decodedsound.h"
+
 #include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
 #include <QString>
 
 #include <atomic>
 
-class QAudioOutput;
-class QMediaPlayer;
+class QAudioSink;
+class QBuffer;
+class QTimer;
 
 namespace kirvano {
 
-// The media player proper, living in the sound thread.
+// The media player proper, living in the sound thread. Each file is decoded
+// once and kept; a sound plays through a stream of the sound server that is
+// opened for it and closed when it has ended, so an idle player holds no
+// stream that would wake the program.
 class SoundWorker : public QObject
 {
     Q_OBJECT
 public:
-    SoundWorker();
+    explicit SoundWorker(float volume);
+    ~SoundWorker() override;
 
     // Both run in the sound thread.
-    void init(float volume);
+    void init();
     void play(const QString &path);
 
-    QAudioOutput *output() const { return m_output; }
+    float volume() const { return m_volume; }
     // Called by the owner's thread as it hands over an assignment.
     void requested();
     // Milliseconds since the oldest assignment still waiting or running was
@@ -30,10 +38,15 @@ public:
     qint64 busyFor() const;
 
 private:
-    void createPlayer();
+    void startSound(const QString &path);
+    const DecodedSound *sound(const QString &path);
+    void closeStream();
 
-    QAudioOutput *m_output = nullptr;
-    QMediaPlayer *m_player = nullptr;
+    const float m_volume;
+    QHash<QString, DecodedSound> m_sounds;
+    QAudioSink *m_sink = nullptr;
+    QBuffer *m_source = nullptr;
+    QTimer *m_closeTimer = nullptr;
     QElapsedTimer m_clock;
     std::atomic<qint64> m_busySince{-1};
 };
