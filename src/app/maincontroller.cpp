@@ -22,7 +22,7 @@ MainController::MainController(const MainControls &controls, WindowFactory &wind
     // Every unit sold is saved as soon as it is counted.
     m_stationContext.countersChanged = [this] { SaveSetting(); };
     m_board = std::make_unique<Board>(m_stationContext, m_c.stationControls);
-    m_alarm = std::make_unique<AlarmPlayer>(m_soundQueue, m_c.Timerplay, m_c.wmp1);
+    m_alarm = std::make_unique<AlarmPlayer>(m_soundQueue, m_c.Timerplay, m_c.wmp1, m_c.clock);
     m_c.Timerlogo.onTick([this] { Timerlogo_Timer(); });
     m_c.frmMain.onCloseRequest([this] { return Form_QueryUnload(); });
 }

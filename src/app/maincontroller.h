@@ -27,6 +27,8 @@ struct MainControls
     IMediaPlayer &wmp1;
     IMessageBox &messageBox;
     std::function<StationControls(const StationParams &)> stationControls;
+    // The clock the timers count on; the system's monotonic clock when empty.
+    AlarmPlayer::Clock clock = {};
 };
 
 // The main window's behaviour: it owns all run-time state (the settings,

@@ -56,8 +56,8 @@ protected:
     Settings settings = Settings::defaults();
     SoundQueue soundQueue;
     FakeMessageBox messageBox;
-    StationContext context{settings, soundQueue, messageBox, AppFolder};
-    AlarmPlayer alarm{soundQueue, Timerplay, wmp1};
+    StationContext context{settings, soundQueue, messageBox, AppFolder, QLocale::system(), {}};
+    AlarmPlayer alarm{soundQueue, Timerplay, wmp1, [this] { return clock.now(); }};
     // Deques keep the controls where the stations point at them.
     std::deque<FakeShape> leds;
     std::deque<FakeButton> buttons;

@@ -65,7 +65,7 @@ public:
     const Station &station(int n) const { return m_stations[n - 1]; }
     const QString &slot(int index) const { return m_queue[index]; }
     int playPos() const { return m_playPos; }
-    int playerInterval() const { return m_playerInterval; }
+    qint64 playerDeadline() const { return m_playerDeadline; }
     const std::vector<Play> &plays() const { return m_plays; }
     qint64 expiries() const { return m_expiries; }
     QString minutes(int group) const { return group == 0 ? m_minutesA : m_minutesB; }

@@ -209,8 +209,8 @@ std::string BoardModelCheck::compare() const
 
     if (main.alarm().playPos() != m.playPos())
         d << "playPos " << main.alarm().playPos() << ", model " << m.playPos();
-    else if (h.Timerplay.interval() != m.playerInterval())
-        d << "Timerplay interval " << h.Timerplay.interval() << ", model " << m.playerInterval();
+    else if (main.alarm().nextTickAt() != m.playerDeadline())
+        d << "cursor's next tick at " << main.alarm().nextTickAt() << ", model " << m.playerDeadline();
     else if (h.wmp1.plays.size() != m.plays().size())
         d << "media player asked " << h.wmp1.plays.size() << " times, model " << m.plays().size();
     for (std::size_t i = m_playsChecked; i < m.plays().size() && d.str().empty(); ++i) {

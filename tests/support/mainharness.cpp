@@ -17,7 +17,8 @@ MainHarness::MainHarness(const QString &folderName, QLocale locale) : folder(fre
     MainControls controls{frmMain, Timerplay, Timerlogo, wmp1, messages, [this](const StationParams &p) {
                               const int i = p.number - 1;
                               return StationControls{*leds[i], *buttons[i], *timers[i]};
-                          }};
+                          },
+                          [this] { return clock.now(); }};
     main = std::make_unique<MainController>(controls, windows,
                                             SettingsStore(settingsPath(), folder + QStringLiteral("/config.txt")),
                                             folder + QStringLiteral("/app"), std::move(locale));
