@@ -162,7 +162,9 @@ void MainWindow::buildBoard(QWidget *client)
         t.button->setAutoDefault(false);
         if (p.hasTooltip)
             t.button->setToolTip(QStringLiteral("On/Off Timer"));
-        t.buttonAdapter = new QtButton(t.button, true);
+        t.buttonAdapter = new QtButton(t.button, [button = t.button](const QString &face, double points) {
+            return captionFont(face, points, true, button->text(), button->width());
+        });
         if (previous)
             setTabOrder(previous, t.button);
         previous = t.button;

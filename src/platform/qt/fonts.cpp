@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QStringList>
 
 namespace kirvano {
@@ -30,6 +31,22 @@ QFont designFont(const QString &face, double points, bool bold)
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QFont captionFont(const QString &face, double points, bool bold, const QString &caption, int buttonWidth)
+{
+    QFont font = designFont(face, points, bold);
+    // Whether the face is installed does not change while the program runs.
+    static const bool digital7Installed = hasFamily(QStringLiteral("Digital-7"));
+    if (face == QLatin1String("Digital-7") && !digital7Installed) {
+        const qreal room = buttonWidth - 6;
+        qreal size = points;
+        while (size > 4 && QFontMetricsF(font).horizontalAdvance(caption) > room) {
+            size -= 0.5;
+            font.setPointSizeF(size);
+        }
+    }
     return font;
 }
 

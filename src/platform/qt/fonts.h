@@ -16,4 +16,8 @@ QFont designFont(const QString &face, double points, bool bold);
 // Whether a face is installed under its own name.
 bool hasFamily(const QString &face);
 
+// The font for a caption on a button: a seven-segment substitute that is
+// wider than the face it stands in for is shrunk until the caption fits.
+QFont captionFont(const QString &face, double points, bool bold, const QString &caption, int buttonWidth);
+
 } // namespace kirvano

@@ -1,14 +1,11 @@
 #include "qtbutton.h"
 
-#include "fonts.h"
-
-#include <QFontMetricsF>
 
 namespace kirvano {
 
-QtButton::QtButton(QPushButton *button, bool bold)
-    : QObject(button), m_button(button), m_face(button->font().family()), m_points(button->font().pointSizeF()),
-      m_bold(bold)
+QtButton::QtButton(QPushButton *button, FontFor fontFor)
+    : QObject(button), m_button(button), m_fontFor(std::move(fontFor)), m_face(button->font().family()),
+      m_points(button->font().pointSizeF())
 {
     connect(button, &QPushButton::clicked, this, [this] { click(); });
 }
@@ -46,18 +43,7 @@ void QtButton::setFontSize(double points)
 
 void QtButton::applyFont()
 {
-    QFont font = designFont(m_face, m_points, m_bold);
-    // Whether the face is installed does not change while the program runs.
-    static const bool digital7Installed = hasFamily(QStringLiteral("Digital-7"));
-    if (m_face == QLatin1String("Digital-7") && !digital7Installed) {
-        const qreal room = m_button->width() - 6;
-        qreal size = m_points;
-        while (size > 4 && QFontMetricsF(font).horizontalAdvance(m_button->text()) > room) {
-            size -= 0.5;
-            font.setPointSizeF(size);
-        }
-    }
-    m_button->setFont(font);
+    m_button->setFont(m_fontFor(m_face, m_points));
 }
 
 void QtButton::setEnabled(bool enabled)

@@ -2,6 +2,7 @@
 
 #include "platform/button.h"
 
+#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QPushButton>
@@ -10,14 +11,15 @@
 
 namespace kirvano {
 
-// IButton on a QPushButton. The font keeps its designed weight; face and
-// size follow the logic. A seven-segment substitute that is wider than the
-// face it stands in for is shrunk until the caption fits the button.
+// IButton on a QPushButton. Face and size follow the logic; the window
+// says which font that makes for the caption the button shows.
 class QtButton : public QObject, public IButton
 {
     Q_OBJECT
 public:
-    QtButton(QPushButton *button, bool bold);
+    using FontFor = std::function<QFont(const QString &face, double points)>;
+
+    QtButton(QPushButton *button, FontFor fontFor);
 
     void setCaption(const QString &caption) override;
     QString caption() const override;
@@ -30,8 +32,6 @@ public:
     void setDefault(bool isDefault) override;
     bool isDefault() const override;
 
-    QPushButton *widget() const { return m_button; }
-
     // Called after every change of the caption.
     std::function<void()> captionChanged;
 
@@ -39,9 +39,9 @@ private:
     void applyFont();
 
     QPointer<QPushButton> m_button;
+    FontFor m_fontFor;
     QString m_face;
     double m_points;
-    bool m_bold;
 };
 
 } // namespace kirvano
