@@ -16,10 +16,30 @@ const QByteArray CrLf("\r\n");
 
 QByteArray line(const QString &text) { return text.toLatin1() + CrLf; }
 
-SettingsStore::SaveResult writeWhole(const QString &path, const QByteArray &bytes)
+#ifdef Q_OS_WIN
+constexpr bool SettingsOwnerOnly = false;
+#else
+// The settings file holds the password in clear: other accounts must not read it.
+constexpr bool SettingsOwnerOnly = true;
+#endif
+
+constexpr QFile::Permissions OwnerFolder = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions OwnerFile = QFile::ReadOwner | QFile::WriteOwner;
+
+// A folder that is already there keeps its mode: it may be shared or not ours.
+bool makeFolder(const QString &folder, bool ownerOnly)
+{
+    if (!ownerOnly || QFileInfo(folder).isDir())
+        return QDir().mkpath(folder);
+    QDir().mkpath(QFileInfo(folder).path());
+    QDir().mkdir(folder, OwnerFolder);
+    return QFileInfo(folder).isDir(); // also when another process made it meanwhile
+}
+
+SettingsStore::SaveResult writeWhole(const QString &path, const QByteArray &bytes, bool ownerOnly)
 {
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
+    if (!makeFolder(info.absolutePath(), ownerOnly))
         return {false, info.absoluteFilePath(), QStringLiteral("impossibile creare la cartella %1").arg(info.absolutePath())};
 
     QSaveFile file(path);
@@ -28,6 +48,11 @@ SettingsStore::SaveResult writeWhole(const QString &path, const QByteArray &byte
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return {false, info.absoluteFilePath(), file.errorString()};
+    // Restricted while still empty, before the password goes in. Only another
+    // account's file written in place can refuse; it is emptied already, so
+    // it still gets the values.
+    if (ownerOnly)
+        file.setPermissions(OwnerFile);
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
@@ -93,10 +118,10 @@ bool SettingsStore::keepsPassword(const QString &password)
 
 SettingsStore::SaveResult SettingsStore::save(const Settings &settings) const
 {
-    const SaveResult result = writeWhole(m_settingsPath, settingsBytes(settings));
+    const SaveResult result = writeWhole(m_settingsPath, settingsBytes(settings), SettingsOwnerOnly);
     if (!result.ok)
         return result;
-    return writeWhole(m_reportPath, reportBytes(settings));
+    return writeWhole(m_reportPath, reportBytes(settings), false);
 }
 
 } // namespace kirvano

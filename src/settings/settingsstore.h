@@ -36,7 +36,8 @@ public:
 
     // Writes the settings file, then the report file. Each is written whole
     // to a temporary file and renamed over the old one, so a crash never
-    // leaves a torn file behind.
+    // leaves a torn file behind. The settings file is readable by its owner
+    // only, and so is its folder when the save creates it.
     SaveResult save(const Settings &settings) const;
 
     // Whether a password comes back from the file exactly as it was saved.

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace kirvano;
 using kirvano::test::freshFolder;
 
@@ -23,6 +25,21 @@ void writeAll(const QString &path, const QByteArray &bytes)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+// In octal, as chmod takes it.
+QString modeOf(const QString &path)
+{
+    struct stat st = {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? QString::number(st.st_mode & 07777, 8)
+                                                                 : QStringLiteral("<missing>");
+}
+
+QString defaultFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return QString::number(0666 & ~mask, 8);
 }
 
 } // namespace
@@ -134,4 +151,30 @@ TEST(SettingsStore, DefaultLocationIsFixedUnderTheConfigFolder)
     QDir::setCurrent(freshFolder("elsewhere"));
     EXPECT_EQ(SettingsStore::defaultSettingsPath(), path);
     QDir::setCurrent(old);
+}
+
+TEST(SettingsStore, SettingsFileAndNewFolderAreOwnerOnly)
+{
+    const QString dir = freshFolder("modes");
+    SettingsStore store(dir + "/conf/config_bmb.dat", dir + "/config.txt");
+    ASSERT_TRUE(store.save(Settings::defaults()).ok);
+
+    EXPECT_EQ(modeOf(dir + "/conf"), "700");
+    EXPECT_EQ(modeOf(dir + "/conf/config_bmb.dat"), "600");
+    EXPECT_EQ(modeOf(dir + "/config.txt"), defaultFileMode());
+}
+
+TEST(SettingsStore, SaveTightensAnOpenSettingsFileAndLeavesItsFolder)
+{
+    const QString dir = freshFolder("tighten");
+    QDir().mkpath(dir + "/conf");
+    ASSERT_EQ(::chmod(QFile::encodeName(dir + "/conf").constData(), 0755), 0);
+    writeAll(dir + "/conf/config_bmb.dat", "1\r\n1\r\n0\r\n0\r\n4826\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(dir + "/conf/config_bmb.dat").constData(), 0644), 0);
+
+    SettingsStore store(dir + "/conf/config_bmb.dat", dir + "/config.txt");
+    ASSERT_TRUE(store.save(Settings::defaults()).ok);
+
+    EXPECT_EQ(modeOf(dir + "/conf/config_bmb.dat"), "600");
+    EXPECT_EQ(modeOf(dir + "/conf"), "755");
 }
