@@ -1,5 +1,5 @@
-# Private services for tests: a virtual display with a window manager and a
-# sound server with a null sink. Each is stopped by its pid on exit.
+# Private services for tests: a session bus, a virtual display with a window
+# manager and a sound server with a null sink. Each is stopped by its pid on exit.
 # shellcheck shell=bash
 
 KIRVANO_SERVICE_PIDS=()
@@ -18,12 +18,13 @@ stop_services() {
     KIRVANO_SERVICE_DIR=""
 }
 
-service_dir() {
+# Makes the services' private folder once, in KIRVANO_SERVICE_DIR. Not to be
+# called in $(...): the folder would be made anew and never removed.
+make_service_dir() {
     if [ -z "$KIRVANO_SERVICE_DIR" ]; then
         KIRVANO_SERVICE_DIR="$(mktemp -d /tmp/kirvano-services.XXXXXX)"
         chmod 700 "$KIRVANO_SERVICE_DIR"
     fi
-    echo "$KIRVANO_SERVICE_DIR"
 }
 
 # wait_for TEST ARG: polls `test TEST ARG` for up to five seconds.
@@ -36,8 +37,38 @@ wait_for() {
     return 1
 }
 
+# Starts a private session bus and exports DBUS_SESSION_BUS_ADDRESS. Without
+# one, any D-Bus client that sees DISPLAY autolaunches a bus through X11
+# (dbus-x11) that outlives the tests, and every process on the display shares
+# it. The bus starts no services of its own: nothing runs beyond our pids.
+start_bus() {
+    command -v dbus-daemon >/dev/null || return 0
+    make_service_dir
+    local dir="$KIRVANO_SERVICE_DIR"
+    cat >"$dir/bus.conf" <<EOF
+<busconfig>
+  <type>session</type>
+  <listen>unix:path=$dir/bus</listen>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+EOF
+    dbus-daemon --config-file="$dir/bus.conf" --nofork --nopidfile >"$dir/bus.log" 2>&1 &
+    KIRVANO_SERVICE_PIDS+=($!)
+    if wait_for -S "$dir/bus"; then
+        export DBUS_SESSION_BUS_ADDRESS="unix:path=$dir/bus"
+    else
+        echo "dbus-daemon did not come up: $(cat "$dir/bus.log")" >&2
+    fi
+}
+
 # Starts Xvfb on a free display number with openbox, and exports DISPLAY.
+# Everything on it gets the private session bus.
 start_display() {
+    start_bus
     local n=90
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -51,13 +82,17 @@ start_display() {
 }
 
 # Starts a private PulseAudio with a null sink "test_sink" and exports PULSE_SERVER.
+# It gets no session bus and no DISPLAY to autolaunch one: a PulseAudio on a
+# bus claims the name org.PulseAudio1, and the one a sound test starts for
+# itself then finds it taken and exits. PulseAudio needs no bus.
 start_sound() {
     command -v pulseaudio >/dev/null || return 0
-    local dir
-    dir="$(service_dir)/pulse"
+    make_service_dir
+    local dir="$KIRVANO_SERVICE_DIR/pulse"
     mkdir -p "$dir"
     chmod 700 "$dir"
-    HOME="$dir" XDG_RUNTIME_DIR="$dir" PULSE_RUNTIME_PATH="$dir" PULSE_STATE_PATH="$dir" \
+    env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS \
+        HOME="$dir" XDG_RUNTIME_DIR="$dir" PULSE_RUNTIME_PATH="$dir" PULSE_STATE_PATH="$dir" \
         pulseaudio -n --daemonize=no --system=false --use-pid-file=no --exit-idle-time=-1 \
         --disallow-exit --realtime=no --high-priority=no --no-cpu-limit \
         -L "module-null-sink sink_name=test_sink rate=48000 channels=2 norewinds=1" \

@@ -38,6 +38,11 @@ QString PrivateSoundServer::start()
     for (const char *var : {"HOME", "XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
         env.insert(QString::fromLatin1(var), dir);
     env.remove(QStringLiteral("PULSE_SERVER"));
+    // No session bus, and no DISPLAY to autolaunch one through X11: on a bus
+    // this server claims org.PulseAudio1, and exits when another PulseAudio
+    // on that bus holds it already.
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    env.remove(QStringLiteral("DISPLAY"));
     m_process.setProcessEnvironment(env);
     m_process.setStandardOutputFile(dir + QStringLiteral("/log"));
     m_process.setStandardErrorFile(dir + QStringLiteral("/log"), QIODevice::Append);
