@@ -1,5 +1,5 @@
 // Handler costs (Google Benchmark): one minute tick of all 32 stations, one
-// Timerplay tick, one Stop all, and a station's first tick (which saves the
+// Timerplay wake, a slot's news to the player, one sound start, one Stop all, and a station's first tick (which saves the
 // counters), on fakes (the logic alone) and on the real main window
 // (offscreen unless QT_QPA_PLATFORM says otherwise). Prints the standard
 // report on stderr and the results table rows on stdout.
@@ -9,23 +9,19 @@
 #include "support/mainharness.h"
 
 #include "platform/qt/fonts.h"
+#include "platform/qt/qtmediaplayer.h"
 #include "shell/mainwindow.h"
 #include "station/station.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMediaPlayer>
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
-#include <thread>
 
 using namespace kirvano;
 using namespace kirvano::bench;
@@ -96,17 +92,19 @@ void fillQueue(MainController &main)
         main.soundQueue()[n - 1] = main.board().station(n).soundPath();
 }
 
-void playerTick(benchmark::State &state, MainController &main, bool filled, test::FakeMediaPlayer *fake = nullptr)
+// Timerplay wakes only for a filled slot; on fakes the virtual clock takes
+// it from one sound to the next.
+void playerWake(benchmark::State &state, test::MainHarness &h)
 {
+    MainController &main = *h.main;
     main.board().mnStopall_Click();
-    if (filled)
-        fillQueue(main);
+    fillQueue(main);
     int batch = 0;
     for (auto _ : state) {
-        main.alarm().Timerplay_Timer();
-        if (fake && ++batch == 1000) {
+        h.clock.advanceTo(main.alarm().nextTickAt());
+        if (++batch == 1000) {
             state.PauseTiming();
-            fake->plays.clear();
+            h.wmp1.plays.clear();
             batch = 0;
             state.ResumeTiming();
         }
@@ -114,85 +112,38 @@ void playerTick(benchmark::State &state, MainController &main, bool filled, test
     main.board().mnStopall_Click();
 }
 
-// The real player between two sounds: in the program they are at least
-// 5 s apart, so each assignment finds the previous file loaded.
-bool loaded(const QMediaPlayer *player)
+// What the queue's news costs a station's expiry and its reset: the player
+// catches up with the cursor and sets Timerplay for the next sound.
+void slotFilledAndEmptied(benchmark::State &state, MainController &main)
 {
-    switch (player->mediaStatus()) {
-    case QMediaPlayer::LoadedMedia:
-    case QMediaPlayer::BufferedMedia:
-    case QMediaPlayer::EndOfMedia:
-    case QMediaPlayer::InvalidMedia:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void settle(const MainWindow &frmMain)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 2000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        const QList<QMediaPlayer *> players = frmMain.findChildren<QMediaPlayer *>();
-        if (waited.elapsed() > 50 && std::all_of(players.begin(), players.end(), loaded))
-            return;
-    }
-}
-
-// Qt 6.4's GStreamer backend can deadlock in QMediaPlayer::setSource: the
-// main thread flushes the new pipeline while its streaming thread, linking
-// the decoder's pad, waits for a lock the main thread holds. A watchdog
-// reports that as a row and ends the program instead of hanging the run.
-class Watchdog
-{
-public:
-    explicit Watchdog(std::string what) : m_what(std::move(what)), m_thread([this] { watch(); }) {}
-    ~Watchdog()
-    {
-        m_done = true;
-        m_thread.join();
-    }
-    void alive() { m_lastAlive = nowNs(); ++m_count; }
-
-private:
-    void watch()
-    {
-        while (!m_done) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-            if (nowNs() - m_lastAlive > std::int64_t(15) * 1000000000) {
-                printRow(QString::fromStdString("Handler: " + m_what),
-                         QStringLiteral("hung in QMediaPlayer::setSource after %1 sounds (GStreamer deadlock)").arg(m_count.load()),
-                         QStringLiteral("no hang"), 0);
-                std::_Exit(3);
-            }
-        }
-    }
-
-    std::string m_what;
-    std::atomic<std::int64_t> m_lastAlive{nowNs()};
-    std::atomic<int> m_count{0};
-    std::atomic<bool> m_done{false};
-    std::thread m_thread;
-};
-
-void realSoundTick(benchmark::State &state, MainWindow &frmMain, const std::string &name)
-{
-    MainController &main = frmMain.controller();
     main.board().mnStopall_Click();
-    fillQueue(main);
-    Watchdog watchdog(name);
+    SoundQueue &queue = main.soundQueue();
+    const QString path = main.board().station(6).soundPath();
     for (auto _ : state) {
-        watchdog.alive();
-        main.alarm().Timerplay_Timer();
+        queue[5] = path;
+        queue[5].clear();
+    }
+}
+
+// One sound start on the event thread: the real player's assignment, the
+// sounds 30 ms apart, each replacing the one before.
+void realSoundStart(benchmark::State &state, MainWindow &frmMain)
+{
+    auto *wmp1 = frmMain.findChild<QtMediaPlayer *>(QStringLiteral("wmp1"));
+    if (!wmp1) {
+        state.SkipWithError("wmp1 not found");
+        return;
+    }
+    int n = 0;
+    for (auto _ : state) {
+        wmp1->setURL(frmMain.controller().board().station(1 + n++ % StationCount).soundPath());
         state.PauseTiming();
-        settle(frmMain);
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 30)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         state.ResumeTiming();
     }
-    main.board().mnStopall_Click();
-    for (QMediaPlayer *player : frmMain.findChildren<QMediaPlayer *>())
-        player->stop();
 }
 
 void stopAll(benchmark::State &state, MainController &main)
@@ -283,19 +234,16 @@ int main(int argc, char *argv[])
         [&r](benchmark::State &s) { minuteTickAll(s, r, true); });
     reg("first tick of a station (run begins, counters saved), fakes", [&f](benchmark::State &s) { firstTick(s, f); });
     reg("first tick of a station (run begins, counters saved), " + real, [&r](benchmark::State &s) { firstTick(s, r); });
-    reg("Timerplay tick, empty slot, fakes", [&f](benchmark::State &s) { playerTick(s, f, false); });
-    reg("Timerplay tick, empty slot, " + real, [&r](benchmark::State &s) { playerTick(s, r, false); });
-    reg("Timerplay tick, filled slot (sound started), fakes",
-        [&f, &fakes](benchmark::State &s) { playerTick(s, f, true, &fakes.wmp1); });
+    reg("Timerplay wake at a filled slot (sound started), fakes", [&fakes](benchmark::State &s) { playerWake(s, fakes); });
+    reg("a slot filled and emptied again (Timerplay set twice), fakes",
+        [&f](benchmark::State &s) { slotFilledAndEmptied(s, f); });
+    reg("a slot filled and emptied again (Timerplay set twice), " + real,
+        [&r](benchmark::State &s) { slotFilledAndEmptied(s, r); });
     reg("Stop all, 24 running and 8 expired, fakes", [&f](benchmark::State &s) { stopAll(s, f); });
     reg("Stop all, 24 running and 8 expired, " + real, [&r](benchmark::State &s) { stopAll(s, r); });
-    // Last, since it may end the program (see Watchdog). More sound starts
-    // than the default 40: KIRVANO_BENCH_SOUND_STARTS.
-    const std::string sound = "Timerplay tick, filled slot (sound started), " + real + ", " + soundSetting().toStdString();
-    reg(sound, [&frmMain, sound](benchmark::State &s) { realSoundTick(s, frmMain, sound); })
-        ->Iterations(qEnvironmentVariableIntValue("KIRVANO_BENCH_SOUND_STARTS") > 0
-                         ? qEnvironmentVariableIntValue("KIRVANO_BENCH_SOUND_STARTS")
-                         : 40);
+    reg("sound start on the event thread (wmp1.setURL), " + real + ", " + soundSetting().toStdString(),
+        [&frmMain](benchmark::State &s) { realSoundStart(s, frmMain); })
+        ->Iterations(200);
 
     TableReporter table;
     BothReporters reporters(table);

@@ -2,14 +2,22 @@
 // is built in-process as main.cpp builds it, brought through the hand-off,
 // and then left alone for a measured span (60 s by default). Scenario
 // "idle": every station idle. Scenario "busy": 24 stations running and 8
-// expired, their alarms taking turns. CPU time is the kernel's account of
+// expired, their alarms taking turns. Scenario "after-alarms": as busy for
+// a few sweeps, then "Stop all", and measured idle: the sound system's
+// threads must have gone quiet again. CPU time is the kernel's account of
 // the whole process (user + system, all threads, sound threads included).
+// With "polling", a 10 ms timer walks the queue beside the program as
+// Timerplay first did (reading it, playing nothing): the reference the
+// sleeping sweep is compared with. "measuring" and "measured" on stderr
+// mark the span for a measurement from outside.
 //
-// Usage: bench_load idle|busy [seconds]
+// Usage: bench_load idle|busy|after-alarms [seconds] [polling]
 
 #include "benchenv.h"
 
+#include "alarm/pollingreference.h"
 #include "platform/qt/fonts.h"
+#include "platform/qt/qttimer.h"
 #include "shell/mainwindow.h"
 #include "station/station.h"
 
@@ -18,8 +26,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 using namespace kirvano;
 using namespace kirvano::bench;
@@ -60,6 +70,13 @@ bool makeBusy(MainWindow &frmMain)
     return true;
 }
 
+// The reference sweep reads the queue and plays nothing.
+class Unheard : public IMediaPlayer
+{
+public:
+    void setURL(const QString &) override {}
+};
+
 QString boardState(MainWindow &frmMain)
 {
     int running = 0, expired = 0, idle = 0;
@@ -84,8 +101,11 @@ QString boardState(MainWindow &frmMain)
 
 int main(int argc, char *argv[])
 {
-    const bool busy = argc > 1 && std::strcmp(argv[1], "busy") == 0;
+    const QString scenario = QString::fromLatin1(argc > 1 ? argv[1] : "idle");
+    const bool afterAlarms = scenario == QLatin1String("after-alarms");
+    const bool busy = scenario == QLatin1String("busy") || afterAlarms;
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 60;
+    const bool polling = argc > 3 && std::strcmp(argv[3], "polling") == 0;
 
     PrivateEnvironment env;
     // 99 minutes a unit: no station ends by itself during the measurement.
@@ -104,30 +124,47 @@ int main(int argc, char *argv[])
         return 1;
     }
     runFor(busy ? 1000 : 3500); // past Timerlogo's single tick at 5 s
+    if (afterAlarms) {
+        runFor(12000); // a few sounds; each stream closes a second after its end
+        frmMain.controller().mnStopall_Click();
+        runFor(6000);
+    }
+    std::unique_ptr<QtTimer> referenceTimer;
+    Unheard unheard;
+    std::unique_ptr<test::PollingReference> reference;
+    if (polling) {
+        referenceTimer = std::make_unique<QtTimer>(QStringLiteral("reference"), EmptySlotInterval, true, nullptr);
+        reference = std::make_unique<test::PollingReference>(frmMain.controller().soundQueue(), *referenceTimer, unheard);
+    }
     const QString before = boardState(frmMain);
 
+    std::fprintf(stderr, "measuring\n");
     const ProcessUsage start = processUsage();
     const std::int64_t t0 = nowNs();
     runFor(seconds * 1000);
     const std::int64_t wall = nowNs() - t0;
     const ProcessUsage end = processUsage();
+    std::fprintf(stderr, "measured\n");
     const QString after = boardState(frmMain);
 
     const double cpuPercent = 100.0 * double(end.cpuNs - start.cpuNs) / double(wall);
     const double wakeups = double(end.voluntarySwitches - start.voluntarySwitches) / (double(wall) / 1e9);
     const double hwm = statusMB("VmHWM");
     const QString platform = QGuiApplication::platformName();
-    const QString what = busy ? QStringLiteral("busy: %1, %2").arg(after, soundSetting())
-                              : QStringLiteral("idle: %1").arg(after);
+    const QString label = (afterAlarms ? QStringLiteral("idle after alarms") : busy ? QStringLiteral("busy") : QStringLiteral("idle"))
+                          + (polling ? QStringLiteral(", 10 ms polling reference") : QString());
+    const QString what = busy && !afterAlarms ? QStringLiteral("%1: %2, %3").arg(label, after, soundSetting())
+                                              : QStringLiteral("%1: %2").arg(label, after);
     const QString span = QStringLiteral("%1 s, in-process main window, %2").arg(seconds).arg(platform);
     const bool stateKept = before == after;
 
     printRow(QStringLiteral("CPU, %1 (%2)").arg(what, span),
              QStringLiteral("%1 % of one core (%2 ms)").arg(cpuPercent, 0, 'f', 3).arg(nsToMs(end.cpuNs - start.cpuNs), 0, 'f', 0),
-             busy ? QStringLiteral("—") : QStringLiteral("< 0.5 %"), busy ? -1 : int(cpuPercent < 0.5));
-    printRow(QStringLiteral("Sleeps/wake-ups per second, %1 (voluntary context switches, all threads)").arg(busy ? "busy" : "idle"),
+             busy && !afterAlarms ? QStringLiteral("—") : QStringLiteral("< 0.5 %"),
+             busy && !afterAlarms ? -1 : int(cpuPercent < 0.5));
+    printRow(QStringLiteral("Sleeps/wake-ups per second, %1 (voluntary context switches, all threads)").arg(label),
              QString::number(wakeups, 'f', 1));
-    printRow(QStringLiteral("Peak resident memory (VmHWM), %1").arg(busy ? "busy" : "idle"),
+    printRow(QStringLiteral("Peak resident memory (VmHWM), %1").arg(label),
              QStringLiteral("%1 MB").arg(hwm, 0, 'f', 1), QStringLiteral("< 60 MB"), int(hwm >= 0 && hwm < 60.0));
     if (!stateKept)
         printRow(QStringLiteral("Load: board state changed during the measurement"), before + QStringLiteral(" → ") + after,
