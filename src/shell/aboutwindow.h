@@ -1,10 +1,6 @@
 #pragma once
 
-#include "twips.h"
-
 #include <QWidget>
-
-class QLabel;
 
 namespace kirvano {
 
@@ -19,16 +15,10 @@ class AboutWindow : public QWidget
 public:
     explicit AboutWindow(QWidget *mainWindow);
 
+    // The handle the main window shows, enables and closes it by.
     QtWindow *adapter() const { return m_adapter; }
 
-    static constexpr int ClientWidth = 5595;
-    static constexpr int ClientHeight = 3765;
-    static const QString PicturePath;
-    static const QString Description;
-    static const QString Credits;
-
 private:
-    QLabel *addLabel(const char *name, const QString &text, TwipRect rect);
     void centreOn(const QWidget *owner);
 
     QtWindow *m_adapter;

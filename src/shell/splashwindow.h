@@ -1,16 +1,11 @@
 #pragma once
 
-#include "twips.h"
-
 #include <QPixmap>
 #include <QWidget>
-
-class QLabel;
 
 namespace kirvano {
 
 class MainController;
-class QtTimer;
 class QtWindow;
 
 // frmlogo: the borderless splash shown while the program starts, a
@@ -23,21 +18,15 @@ class SplashWindow : public QWidget
 public:
     explicit SplashWindow(MainController &main);
 
+    // The handle the main window shows and closes it by.
     QtWindow *adapter() const { return m_adapter; }
-
-    static constexpr int ClientWidth = 6345;
-    static constexpr int ClientHeight = 3660;
-    static const QString PicturePath;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QLabel *addLabel(const char *name, const QString &text, TwipRect rect, const QFont &font, Qt::Alignment alignment);
-
     QPixmap m_picture;
     QtWindow *m_adapter;
-    QtTimer *m_timer;
 };
 
 } // namespace kirvano
