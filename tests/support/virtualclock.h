@@ -10,9 +10,10 @@ class FakeTimer;
 
 // Virtual time for fake timers. advance() fires due timers in deadline
 // order (ties in creation order), so an hour of station time runs in
-// microseconds. A timer never fires again while its own handler runs,
-// as with Qt's timers; a nested advance() (a message box left open while
-// time passes) keeps delivering the other timers' ticks.
+// microseconds. A timer never fires again while its own handler runs, and
+// the ticks it misses meanwhile are lost, as with Qt's timers; a nested
+// advance() (a message box left open while time passes) keeps delivering
+// the other timers' ticks.
 class VirtualClock
 {
 public:
