@@ -1,1 +1,4 @@
-kirvano_test(test_optionswindow GUI SOURCES test_optionswindow.cpp)
+kirvano_test(test_optionswindow GUI SOURCES
+    test_optionswindow.cpp
+    test_textlimit.cpp
+)
