@@ -2,8 +2,6 @@
 
 #include "windowfactory.h"
 
-#include "settings/optionsdialog.h"
-
 #include <QDir>
 
 namespace kirvano {
@@ -104,9 +102,24 @@ bool MainController::Form_QueryUnload()
 
 void MainController::mnOption_Click()
 {
-    if (!m_frmoption)
+    if (!m_frmoption) {
         m_frmoption = m_windows.createOptions(*this);
-    m_frmoption->open();
+        m_frmoption->onCloseRequest([this] {
+            optionsQueryUnload();
+            return true;
+        });
+    }
+    // Showing fills the dialog from the settings; without a password it
+    // opens on its "Tempo" page.
+    m_frmoption->show();
+    m_frmoption->setEnabled(true);
+    m_c.frmMain.setEnabled(false);
+}
+
+void MainController::optionsQueryUnload()
+{
+    m_c.frmMain.setEnabled(true);
+    m_frmoption = nullptr;
 }
 
 void MainController::nmAbout_Click(int /*index*/)
@@ -138,8 +151,8 @@ void MainController::closeSplash()
 
 void MainController::closeOptions()
 {
-    if (OptionsDialog *d = m_frmoption)
-        d->window().close();
+    if (IWindow *w = m_frmoption)
+        w->close();
 }
 
 void MainController::closeAbout()

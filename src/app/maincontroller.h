@@ -15,7 +15,6 @@
 
 namespace kirvano {
 
-class OptionsDialog;
 class WindowFactory;
 
 // The main window's platform parts.
@@ -60,8 +59,6 @@ public:
     Settings &settings() override { return m_settings; }
     bool SaveSetting() override;
     IMessageBox &messageBox() override { return m_c.messageBox; }
-    void setMainEnabled(bool enabled) override { m_c.frmMain.setEnabled(enabled); }
-    void optionsClosed() override { m_frmoption = nullptr; }
 
     Board &board() { return *m_board; }
     AlarmPlayer &alarm() { return *m_alarm; }
@@ -69,7 +66,7 @@ public:
     const SettingsStore &store() const { return m_store; }
     IWindow &frmMain() { return m_c.frmMain; }
     IWindow *frmlogo() const { return m_frmlogo; }
-    OptionsDialog *frmoption() const { return m_frmoption; }
+    IWindow *frmoption() const { return m_frmoption; }
     IWindow *frmabout() const { return m_frmabout; }
 
     static const QString LoadProblemText;
@@ -80,6 +77,7 @@ private:
     void closeSplash();
     void closeOptions();
     void closeAbout();
+    void optionsQueryUnload();
     void aboutQueryUnload();
 
     MainControls m_c;
@@ -91,7 +89,7 @@ private:
     std::unique_ptr<Board> m_board;
     std::unique_ptr<AlarmPlayer> m_alarm;
     IWindow *m_frmlogo = nullptr;
-    OptionsDialog *m_frmoption = nullptr;
+    IWindow *m_frmoption = nullptr;
     IWindow *m_frmabout = nullptr;
     bool m_saveFailureShown = false;
 };

@@ -18,10 +18,6 @@ public:
     virtual bool SaveSetting() = 0;
     // The modal message box of the main window.
     virtual IMessageBox &messageBox() = 0;
-    // Switches the main window's input on and off; its timers keep running.
-    virtual void setMainEnabled(bool enabled) = 0;
-    // The dialog has closed and is about to go away.
-    virtual void optionsClosed() = 0;
 };
 
 } // namespace kirvano

@@ -5,7 +5,6 @@
 namespace kirvano {
 
 class MainController;
-class OptionsDialog;
 class OptionsHost;
 
 // Creates the secondary windows, each when it is first opened. The windows
@@ -18,8 +17,9 @@ public:
     // The splash, created enabled and not yet shown; its own 2000 ms timer is
     // already running and calls main.splashTimer1_Timer() when it fires.
     virtual IWindow *createSplash(MainController &main) = 0;
-    // The options dialog, hidden and disabled; OptionsDialog::open() brings it up.
-    virtual OptionsDialog *createOptions(OptionsHost &host) = 0;
+    // The options dialog, hidden and disabled. Every show fills it from the
+    // host's settings first, and without a password skips its login.
+    virtual IWindow *createOptions(OptionsHost &host) = 0;
     // The about window, hidden and disabled.
     virtual IWindow *createAbout(MainController &main) = 0;
 };

@@ -13,9 +13,9 @@ IWindow *QtWindowFactory::createSplash(MainController &main)
     return (new SplashWindow(main))->adapter();
 }
 
-OptionsDialog *QtWindowFactory::createOptions(OptionsHost &host)
+IWindow *QtWindowFactory::createOptions(OptionsHost &host)
 {
-    return &(new OptionsWindow(host))->dialog();
+    return (new OptionsWindow(host))->adapter();
 }
 
 IWindow *QtWindowFactory::createAbout(MainController &)

@@ -13,7 +13,7 @@ public:
     explicit QtWindowFactory(QWidget *mainWindow) : m_main(mainWindow) {}
 
     IWindow *createSplash(MainController &main) override;
-    OptionsDialog *createOptions(OptionsHost &host) override;
+    IWindow *createOptions(OptionsHost &host) override;
     IWindow *createAbout(MainController &main) override;
 
 private:

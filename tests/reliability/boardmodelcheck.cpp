@@ -1,6 +1,6 @@
 #include "boardmodelcheck.h"
 
-#include "settings/optionsdialog.h"
+#include "settings/optionsrules.h"
 
 #include <QDir>
 
@@ -349,16 +349,13 @@ std::string BoardModelCheck::optionsSession()
     MainController &main = *m_h->main;
     note("open Option, password " + text(m_password));
     main.mnOption_Click();
-    FakeOptionsControls *o = m_h->windows.options;
-    if (!o || !main.frmoption())
-        return fail("the options dialog did not open");
-    if (!m_password.isEmpty()) {
-        o->Textlog.clickIn();
-        o->Textlog.type(m_password);
-        o->Cmdlog.click();
-    }
-    if (o->Framelog.isVisible() || !o->Frametmp.isVisible())
-        return fail("the options dialog did not show the \"Tempo\" page");
+    FakeWindow *dialog = m_h->windows.options;
+    if (!dialog || main.frmoption() != dialog || !dialog->isVisible() || !dialog->isEnabled()
+        || m_h->frmMain.isEnabled())
+        return fail("the options dialog did not open over the main window");
+    Settings &settings = main.settings();
+    if (needsLogin(settings) == m_password.isEmpty() || !passwordMatches(settings, m_password))
+        return fail("the options dialog would not take the password " + text(m_password));
     ++m_coverage.optionsSessions;
 
     std::string problem;
@@ -368,23 +365,26 @@ std::string BoardModelCheck::optionsSession()
         problem = advance(ms);
     }
     if (problem.empty()) {
-        for (FakeTextBox *box : {&o->TextMin_A, &o->TextMin_B}) {
+        // The two-character boxes show the start of each unit length until typed over.
+        QString boxA = settings.strMin_a.left(2);
+        QString boxB = settings.strMin_b.left(2);
+        for (QString *box : {&boxA, &boxB}) {
             if (chance(70))
-                box->setText(QString::fromLatin1(typed[between(0, 15)]));
+                *box = QString::fromLatin1(typed[between(0, 15)]);
         }
-        const QString minutesA = storedMinutes(o->TextMin_A.text());
-        const QString minutesB = storedMinutes(o->TextMin_B.text());
-        note("Imposta with " + text(o->TextMin_A.text()) + " " + text(o->TextMin_B.text()));
-        o->Cmdimp.click();
-        m_model->setMinutes(minutesA, minutesB);
+        note("Imposta with " + text(boxA) + " " + text(boxB));
+        settings.strMin_a = minutesFromText(boxA);
+        settings.strMin_b = minutesFromText(boxB);
+        main.SaveSetting();
+        m_model->setMinutes(storedMinutes(boxA), storedMinutes(boxB));
         problem = compare();
         if (problem.empty() && m_h->settingsBytes() != settingsFile(*m_model, m_password))
             problem = fail("\"Imposta\" saved " + m_h->settingsBytes().toStdString());
     }
     if (problem.empty() && chance(30)) {
         note("Reset counters");
-        o->lstopt.choose(1);
-        o->Cmdrstcnt.click();
+        resetCounters(settings);
+        main.SaveSetting();
         m_model->resetCounters();
         ++m_coverage.counterResets;
         problem = compare();
@@ -397,7 +397,7 @@ std::string BoardModelCheck::optionsSession()
         problem = advance(ms);
     }
     note("close Option");
-    o->frmoption.close();
+    dialog->close();
     if (problem.empty() && (main.frmoption() || !m_h->frmMain.isEnabled()))
         problem = fail("closing the options dialog did not give the main window its input back");
     return problem.empty() ? compare() : problem;

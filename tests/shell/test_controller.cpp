@@ -1,7 +1,5 @@
 #include "support/mainharness.h"
 
-#include "settings/optionsdialog.h"
-
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -52,7 +50,7 @@ TEST_F(ControllerTest, MissingSettingsShowTheMessageThenWriteDefaults)
 
 TEST_F(ControllerTest, ShortOrEmptyMinutesFilesAreReplacedByDefaults)
 {
-    for (const QByteArray bad : {QByteArray("7\r\n8\r\n9\r\n10\r\n"), QByteArray("\r\n8\r\n9\r\n10\r\npw\r\n")}) {
+    for (const QByteArray &bad : {QByteArray("7\r\n8\r\n9\r\n10\r\n"), QByteArray("\r\n8\r\n9\r\n10\r\npw\r\n")}) {
         MainHarness fresh(QStringLiteral("bad"));
         fresh.writeSettings(bad);
         fresh.main->Form_Load();
@@ -135,6 +133,41 @@ TEST_F(ControllerTest, AboutDisablesTheMainWindowUntilItCloses)
     EXPECT_NE(h.windows.about, about);
 }
 
+TEST_F(ControllerTest, OptionShowsTheDialogOverTheMainWindowUntilItCloses)
+{
+    startRunning();
+    h.clock.advance(5000);
+    const QByteArray before = h.settingsBytes();
+    main.mnOption_Click();
+    FakeWindow *options = h.windows.options;
+    ASSERT_TRUE(options);
+    EXPECT_EQ(main.frmoption(), options);
+    EXPECT_TRUE(options->isVisible());
+    EXPECT_TRUE(options->isEnabled());
+    EXPECT_FALSE(h.frmMain.isEnabled());
+
+    options->close();
+    EXPECT_TRUE(h.frmMain.isEnabled());
+    EXPECT_EQ(main.frmoption(), nullptr);
+    EXPECT_EQ(h.settingsBytes(), before); // closing saves nothing
+
+    main.mnOption_Click();
+    EXPECT_EQ(h.windows.optionsMade, 2); // every opening is a new dialog
+    EXPECT_NE(h.windows.options, options);
+}
+
+TEST_F(ControllerTest, OptionAgainWhileTheDialogIsOpenShowsTheSameOne)
+{
+    startRunning();
+    main.mnOption_Click();
+    h.clock.advance(3000); // Timerlogo gives the main window its input back
+    ASSERT_TRUE(h.frmMain.isEnabled());
+    main.mnOption_Click();
+    EXPECT_EQ(h.windows.optionsMade, 1);
+    EXPECT_EQ(h.windows.options->showCount, 2); // showing fills it again
+    EXPECT_FALSE(h.frmMain.isEnabled());
+}
+
 TEST_F(ControllerTest, CloseRequestSavesClosesTheOtherWindowsThenAsks)
 {
     startRunning();
@@ -154,7 +187,7 @@ TEST_F(ControllerTest, CloseRequestSavesClosesTheOtherWindowsThenAsks)
         EXPECT_EQ(s.prompt, "Attenzione vuoi uscire?");
         EXPECT_EQ(s.flags, 36);
         fileAtQuestion = h.settingsBytes();
-        optionsGoneAtQuestion = main.frmoption() == nullptr && h.windows.options->frmoption.closed();
+        optionsGoneAtQuestion = main.frmoption() == nullptr && h.windows.options->closed();
         h.clock.advance(Minute); // stations go on while the question is open
         return mb::No;
     };

@@ -1,5 +1,7 @@
 // frmoption as real widgets, offscreen, driven by object names.
 
+#include "platform/qt/qtwindow.h"
+#include "settings/optionsrules.h"
 #include "shell/mainwindow.h"
 #include "shell/optionswindow.h"
 
@@ -11,8 +13,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -32,18 +32,15 @@ public:
     Settings &settings() override { return values; }
     bool SaveSetting() override
     {
-        ++saves;
-        return true;
+        saved.push_back(values);
+        return savesWork;
     }
     IMessageBox &messageBox() override { return messages; }
-    void setMainEnabled(bool enabled) override { mainEnabled = enabled; }
-    void optionsClosed() override { ++closed; }
 
     test::FakeMessageBox messages;
     Settings values = Settings::defaults();
-    int saves = 0;
-    bool mainEnabled = true;
-    int closed = 0;
+    std::vector<Settings> saved; // what each save was asked to write
+    bool savesWork = true;
 };
 
 // Where a control was drawn, in pixels of its container.
@@ -125,10 +122,18 @@ protected:
         return *window;
     }
 
-    // "&Option": a new dialog, opened and active.
+    // Shown and enabled through its handle, as the main window's "&Option" does.
+    void show()
+    {
+        window->adapter()->show();
+        window->adapter()->setEnabled(true);
+    }
+
+    // A new dialog, opened and active.
     OptionsWindow &open()
     {
-        create().dialog().open();
+        create();
+        show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
         return *window;
     }
@@ -142,6 +147,31 @@ protected:
     }
 
     QWidget *focused() const { return QApplication::focusWidget(); }
+
+    // Replaces a box's text by typing.
+    void typeOver(const char *box, const char *text)
+    {
+        auto *edit = child<QLineEdit>(box);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    // The operator clicks an item of the page list.
+    void choosePage(int item)
+    {
+        auto *list = child<QListWidget>("lstopt");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(item)).center());
+        ASSERT_EQ(list->currentRow(), item);
+    }
+
+    void click(const char *button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    QString textOf(const char *control) const
+    {
+        if (auto *label = qobject_cast<QLabel *>(child(control)))
+            return label->text();
+        return child<QLineEdit>(control)->text();
+    }
 
     void logIn()
     {
@@ -196,7 +226,7 @@ TEST_F(OptionsWindowTest, WindowAsDrawn)
     EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
     EXPECT_NE(icon.pixmap(16, 16).toImage(), QIcon(":/icons/kirvano-16.png").pixmap(16, 16).toImage());
 
-    w.dialog().open();
+    show();
     EXPECT_TRUE(w.isVisible());
     EXPECT_TRUE(w.isEnabled());
     EXPECT_EQ(w.size(), QSize(330, 201));
@@ -326,7 +356,7 @@ TEST_F(OptionsWindowTest, OnlyTheLoginPanelIsInViewAtFirst)
     }
 
     // The login panel lies above the list and the pages.
-    window->dialog().open();
+    show();
     const QWidget *list = child("lstopt");
     QWidget *onTop = window->childAt(list->geometry().center());
     ASSERT_TRUE(onTop);
@@ -351,15 +381,15 @@ TEST_F(OptionsWindowTest, TabOrder)
     EXPECT_EQ(chain, expected);
 
     for (QWidget *c : window->findChildren<QWidget *>()) {
-        if (qobject_cast<QLabel *>(c) || qobject_cast<QGroupBox *>(c))
+        if (qobject_cast<QLabel *>(c) || qobject_cast<QGroupBox *>(c)) {
             EXPECT_EQ(c->focusPolicy(), Qt::NoFocus) << c->objectName().toStdString();
+        }
     }
 }
 
 TEST_F(OptionsWindowTest, TypingThePasswordAndEnterLogsIn)
 {
     open();
-    EXPECT_FALSE(host.mainEnabled);
     // The prompt has the focus, selected, so typing replaces it.
     ASSERT_EQ(focused(), child("Textlog"));
     QTest::keyClicks(focused(), "4826");
@@ -368,18 +398,21 @@ TEST_F(OptionsWindowTest, TypingThePasswordAndEnterLogsIn)
 
     EXPECT_TRUE(child("Framelog")->isHidden());
     EXPECT_FALSE(child("Frametmp")->isHidden());
+    EXPECT_TRUE(child("Framecnt")->isHidden());
+    EXPECT_TRUE(child("Framepass")->isHidden());
+    EXPECT_TRUE(child("Lbokmin")->isHidden());
     EXPECT_EQ(child<QListWidget>("lstopt")->currentRow(), 0);
     EXPECT_TRUE(child<QListWidget>("lstopt")->item(0)->isSelected());
     EXPECT_TRUE(child<QPushButton>("Cmdimp")->isDefault());
     EXPECT_FALSE(child<QPushButton>("Cmdlog")->isDefault());
-    EXPECT_EQ(host.saves, 0);
+    EXPECT_TRUE(host.saved.empty());
     // The focus leaves the hidden panel for the page now in view.
     QCoreApplication::processEvents();
     EXPECT_EQ(focused(), child("TextMin_A"));
 
     // Now Enter presses "Imposta".
     QTest::keyClick(focused(), Qt::Key_Return);
-    EXPECT_EQ(host.saves, 1);
+    EXPECT_EQ(host.saved.size(), 1u);
     EXPECT_FALSE(child("Lbokmin")->isHidden());
 }
 
@@ -397,14 +430,20 @@ TEST_F(OptionsWindowTest, AWrongPasswordShowsTheMessageUntilTheTextChanges)
     EXPECT_TRUE(child("Lbkopass")->isHidden());
 
     QTest::keyClicks(box, "4827");
-    QTest::mouseClick(child<QPushButton>("Cmdlog"), Qt::LeftButton);
+    click("Cmdlog");
     EXPECT_FALSE(child("Lbkopass")->isHidden());
     QTest::keyClick(box, Qt::Key_Backspace);
     EXPECT_TRUE(child("Lbkopass")->isHidden());
     EXPECT_EQ(box->text(), "482");
 
-    QTest::keyClick(box, Qt::Key_6);
-    QTest::mouseClick(child<QPushButton>("Cmdlog"), Qt::LeftButton);
+    // A change by the program hides it as well.
+    click("Cmdlog");
+    ASSERT_FALSE(child("Lbkopass")->isHidden());
+    box->setText("48");
+    EXPECT_TRUE(child("Lbkopass")->isHidden());
+
+    QTest::keyClicks(box, "26");
+    click("Cmdlog");
     QCoreApplication::processEvents();
     EXPECT_TRUE(child("Framelog")->isHidden());
     EXPECT_EQ(focused(), child("TextMin_A")); // not the hidden button
@@ -420,76 +459,205 @@ TEST_F(OptionsWindowTest, TypingRespectsTheLimits)
     EXPECT_EQ(login->text(), "1234");
     QTest::keyClick(login, Qt::Key_Return);
     EXPECT_FALSE(child("Lbkopass")->isHidden()); // a five-character password cannot be reached
+    EXPECT_EQ(child<QListWidget>("lstopt")->currentRow(), -1);
 
     host.values.strPass = "1234";
     QTest::keyClick(login, Qt::Key_Return);
     ASSERT_TRUE(child("Framelog")->isHidden());
 
-    auto *minutes = child<QLineEdit>("TextMin_A");
-    QTest::mouseClick(minutes, Qt::LeftButton);
-    minutes->selectAll();
-    QTest::keyClicks(minutes, "123");
-    EXPECT_EQ(minutes->text(), "12");
+    typeOver("TextMin_A", "123");
+    EXPECT_EQ(textOf("TextMin_A"), "12");
+    typeOver("TextMin_B", "456");
+    EXPECT_EQ(textOf("TextMin_B"), "45");
 
-    child<QListWidget>("lstopt")->setCurrentRow(2);
+    choosePage(2);
     auto *newPass = child<QLineEdit>("Textnewpass");
     EXPECT_EQ(newPass->text(), "New-Password");
     QTest::mouseClick(newPass, Qt::LeftButton);
     QTest::keyClicks(newPass, "abcdef");
     EXPECT_EQ(newPass->text(), "abcd");
+}
 
-    // A paste is cut where typing would have stopped, also in the middle.
-    QGuiApplication::clipboard()->setText("987654");
-    QTest::mouseClick(newPass, Qt::LeftButton);
-    newPass->paste();
-    EXPECT_EQ(newPass->text(), "9876");
-    newPass->setText("ab");
-    newPass->setCursorPosition(1);
-    QGuiApplication::clipboard()->setText("XYZ");
-    newPass->paste();
-    EXPECT_EQ(newPass->text(), "aXYb");
-    EXPECT_EQ(newPass->cursorPosition(), 3);
+TEST_F(OptionsWindowTest, ShowingFillsTheBoxesAndTheCountersFromTheSettings)
+{
+    host.values = {"3", "120", "17", "4", "4826"};
+    open();
+    EXPECT_EQ(textOf("TextMin_A"), "3");
+    EXPECT_EQ(textOf("TextMin_B"), "12"); // cut to the two-character limit
+    EXPECT_EQ(textOf("Lbcnt_a"), "17");
+    EXPECT_EQ(textOf("Lbcnt_b"), "4");
+
+    // A second "&Option" while it is open fills it again.
+    host.values.strMin_a = "9";
+    host.values.strCnt_a = "18";
+    show();
+    EXPECT_EQ(textOf("TextMin_A"), "9");
+    EXPECT_EQ(textOf("Lbcnt_a"), "18");
 }
 
 TEST_F(OptionsWindowTest, ALongUnitLengthShowsItsFirstTwoCharacters)
 {
     host.values.strMin_a = "120";
     open();
-    EXPECT_EQ(child<QLineEdit>("TextMin_A")->text(), "12");
+    EXPECT_EQ(textOf("TextMin_A"), "12");
     logIn();
-    QTest::mouseClick(child<QPushButton>("Cmdimp"), Qt::LeftButton);
+    click("Cmdimp");
     EXPECT_EQ(host.values.strMin_a, "12");
-    EXPECT_EQ(child<QLineEdit>("TextMin_A")->text(), "12");
+    ASSERT_EQ(host.saved.size(), 1u);
+    EXPECT_EQ(host.saved.back().strMin_a, "12");
+    EXPECT_EQ(textOf("TextMin_A"), "12");
+}
+
+TEST_F(OptionsWindowTest, ImpostaPutsTheStoredMinutesInTheBoxesAndSaysOK)
+{
+    host.values.strMin_b = "6";
+    open();
+    logIn();
+    typeOver("TextMin_A", "07");
+    typeOver("TextMin_B", ".5");
+    click("Cmdimp");
+    EXPECT_EQ(textOf("TextMin_A"), "7");
+    EXPECT_EQ(textOf("TextMin_B"), "1");
+    EXPECT_EQ(host.values.strMin_a, "7");
+    EXPECT_EQ(host.values.strMin_b, "1");
+    ASSERT_EQ(host.saved.size(), 1u);
+    EXPECT_EQ(host.saved.back(), host.values);
+    EXPECT_FALSE(child("Lbokmin")->isHidden());
+
+    // "OK" stays until "Tempo" is chosen again.
+    choosePage(1);
+    EXPECT_FALSE(child("Lbokmin")->isHidden());
+    choosePage(0);
+    EXPECT_TRUE(child("Lbokmin")->isHidden());
+}
+
+TEST_F(OptionsWindowTest, ImpostaSavesTheCountersAsTheyAreNowThoughTheLabelsKeepTheirs)
+{
+    host.values = {"5", "5", "10", "20", "4826"};
+    open();
+    logIn();
+    // Stations run on while the dialog is open.
+    host.values.strCnt_a = "12";
+    host.values.StrCnt_b = "23";
+    typeOver("TextMin_A", "15");
+    click("Cmdimp");
+    ASSERT_EQ(host.saved.size(), 1u);
+    EXPECT_EQ(host.saved.back(), (Settings{"15", "5", "12", "23", "4826"}));
+    EXPECT_EQ(textOf("Lbcnt_a"), "10"); // not refreshed
+    EXPECT_EQ(textOf("Lbcnt_b"), "20");
+}
+
+TEST_F(OptionsWindowTest, ResetSetsBothCountersToZeroWithoutAQuestion)
+{
+    host.values = {"1", "1", "10", "20", "4826"};
+    open();
+    logIn();
+    host.values.strCnt_a = "11"; // a station ran meanwhile
+    choosePage(1);
+    EXPECT_FALSE(child("Framecnt")->isHidden());
+    EXPECT_TRUE(child("Frametmp")->isHidden());
+    EXPECT_TRUE(child("Framepass")->isHidden());
+    EXPECT_EQ(textOf("Lbcnt_a"), "10");
+
+    click("Cmdrstcnt");
+    EXPECT_EQ(textOf("Lbcnt_a"), "0");
+    EXPECT_EQ(textOf("Lbcnt_b"), "0");
+    EXPECT_EQ(host.values, (Settings{"1", "1", "0", "0", "4826"}));
+    ASSERT_EQ(host.saved.size(), 1u);
+    EXPECT_EQ(host.saved.back(), host.values);
+    EXPECT_EQ(host.messages.count(), 0);
 }
 
 TEST_F(OptionsWindowTest, ThePasswordPageOpensWithTheButtonDisabled)
 {
     open();
     logIn();
-    auto *list = child<QListWidget>("lstopt");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
-    ASSERT_EQ(list->currentRow(), 2);
+    choosePage(2);
     EXPECT_FALSE(child("Framepass")->isHidden());
     EXPECT_TRUE(child("Frametmp")->isHidden());
+    EXPECT_TRUE(child("Framecnt")->isHidden());
     auto *button = child<QPushButton>("Cmdpass");
     EXPECT_FALSE(button->isEnabled());
 
     QTest::mouseClick(child<QLineEdit>("Textnewpass"), Qt::LeftButton);
-    EXPECT_EQ(child<QLineEdit>("Textnewpass")->text(), "");
+    EXPECT_EQ(textOf("Textnewpass"), "");
     EXPECT_TRUE(button->isEnabled());
     EXPECT_TRUE(button->isDefault());
     QTest::keyClicks(child<QLineEdit>("Textnewpass"), "77");
     QTest::keyClick(focused(), Qt::Key_Return);
     EXPECT_EQ(host.values.strPass, "77");
+    ASSERT_EQ(host.saved.size(), 1u);
+    EXPECT_EQ(host.saved.back().strPass, "77");
     EXPECT_FALSE(child("lbokpass")->isHidden());
+    EXPECT_TRUE(button->isEnabled()); // it can be stored again
 
+    auto *list = child<QListWidget>("lstopt");
     QTest::keyClick(list, Qt::Key_Up); // keyboard selection works as well
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_FALSE(child("Framecnt")->isHidden());
     list->setCurrentRow(2);
     EXPECT_TRUE(child("lbokpass")->isHidden());
-    EXPECT_EQ(child<QLineEdit>("Textnewpass")->text(), "New-Password");
+    EXPECT_EQ(textOf("Textnewpass"), "New-Password");
     EXPECT_FALSE(button->isEnabled());
+
+    // The limit is back after the prompt went in.
+    QTest::mouseClick(child<QLineEdit>("Textnewpass"), Qt::LeftButton);
+    QTest::keyClicks(child<QLineEdit>("Textnewpass"), "98765");
+    EXPECT_EQ(textOf("Textnewpass"), "9876");
+}
+
+TEST_F(OptionsWindowTest, ClickingIntoTheNewPasswordAndPressingTheButtonStoresAnEmptyOne)
+{
+    open();
+    logIn();
+    choosePage(2);
+    QTest::mouseClick(child<QLineEdit>("Textnewpass"), Qt::LeftButton);
+    click("Cmdpass");
+    EXPECT_EQ(host.values.strPass, "");
+    ASSERT_EQ(host.saved.size(), 1u);
+    EXPECT_EQ(host.saved.back().strPass, "");
+}
+
+TEST_F(OptionsWindowTest, APasswordTheFileWouldNotGiveBackIsRefused)
+{
+    open();
+    logIn();
+    choosePage(2);
+    QTest::mouseClick(child<QLineEdit>("Textnewpass"), Qt::LeftButton);
+    QTest::keyClicks(child<QLineEdit>("Textnewpass"), "48,6");
+    click("Cmdpass");
+    ASSERT_EQ(host.messages.count(), 1);
+    EXPECT_EQ(host.messages.shown[0].prompt, UnstorablePasswordText);
+    EXPECT_EQ(host.messages.shown[0].flags, mb::OkOnly | mb::Exclamation);
+    EXPECT_EQ(host.messages.shown[0].title, "Kirvano");
+    EXPECT_EQ(host.values.strPass, "4826");
+    EXPECT_TRUE(host.saved.empty());
+    EXPECT_TRUE(child("lbokpass")->isHidden());
+}
+
+TEST_F(OptionsWindowTest, AFailedSaveIsNotConfirmedAndTheDialogGoesOn)
+{
+    open();
+    logIn();
+    host.savesWork = false;
+    typeOver("TextMin_A", "9");
+    click("Cmdimp");
+    EXPECT_EQ(host.values.strMin_a, "9"); // it holds in memory
+    EXPECT_TRUE(child("Lbokmin")->isHidden()); // but is not confirmed as saved
+
+    choosePage(1);
+    click("Cmdrstcnt");
+    choosePage(2);
+    QTest::mouseClick(child<QLineEdit>("Textnewpass"), Qt::LeftButton);
+    click("Cmdpass");
+    EXPECT_TRUE(child("lbokpass")->isHidden());
+    EXPECT_TRUE(window->isVisible());
+
+    // Once saving works again, the next command saves and confirms.
+    host.savesWork = true;
+    click("Cmdpass");
+    EXPECT_FALSE(child("lbokpass")->isHidden());
+    EXPECT_EQ(host.saved.back(), (Settings{"9", "1", "0", "0", ""}));
 }
 
 TEST_F(OptionsWindowTest, AnEmptyPasswordOpensOnTempoWithNothingSelected)
@@ -498,6 +666,9 @@ TEST_F(OptionsWindowTest, AnEmptyPasswordOpensOnTempoWithNothingSelected)
     open();
     EXPECT_TRUE(child("Framelog")->isHidden());
     EXPECT_FALSE(child("Frametmp")->isHidden());
+    EXPECT_TRUE(child("Lbokmin")->isHidden());
+    EXPECT_TRUE(child<QPushButton>("Cmdlog")->isDefault());
+    EXPECT_FALSE(child<QPushButton>("Cmdimp")->isDefault());
     auto *list = child<QListWidget>("lstopt");
 
     // The list can take the focus now, but does not choose an item by itself.
@@ -512,7 +683,7 @@ TEST_F(OptionsWindowTest, AnEmptyPasswordOpensOnTempoWithNothingSelected)
     QTest::keyClick(focused(), Qt::Key_Return);
     child<QLineEdit>("TextMin_A")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(focused(), Qt::Key_Return);
-    EXPECT_EQ(host.saves, 0);
+    EXPECT_TRUE(host.saved.empty());
     EXPECT_TRUE(child("Lbokmin")->isHidden());
     EXPECT_FALSE(window->isHidden());
 }
@@ -539,20 +710,46 @@ TEST_F(OptionsWindowTest, EveryWayOfClosingGoesThroughTheCloseRequest)
         {"reject", [](OptionsWindow &w) { w.reject(); }},
         {"accept", [](OptionsWindow &w) { w.accept(); }},
         {"done", [](OptionsWindow &w) { w.done(3); }},
-        {"logic", [](OptionsWindow &w) { w.dialog().window().close(); }},
+        {"handle", [](OptionsWindow &w) { w.adapter()->close(); }},
     };
     for (const auto &[name, closeIt] : ways) {
         SCOPED_TRACE(name);
-        host = FakeHost();
         open();
-        ASSERT_FALSE(host.mainEnabled);
+        int requests = 0;
+        window->adapter()->onCloseRequest([&requests] {
+            ++requests;
+            return true;
+        });
         closeIt(*window);
-        EXPECT_TRUE(host.mainEnabled);
-        EXPECT_EQ(host.closed, 1);
-        EXPECT_EQ(host.saves, 0);
+        EXPECT_EQ(requests, 1);
         settle();
         EXPECT_TRUE(window.isNull()); // gone, and built afresh next time
     }
+}
+
+TEST_F(OptionsWindowTest, ClosingSavesNothing)
+{
+    host.values = {"7", "8", "9", "10", "4826"};
+    const Settings before = host.values;
+    // During the login.
+    open();
+    QTest::mouseClick(child<QLineEdit>("Textlog"), Qt::LeftButton);
+    QTest::keyClicks(child<QLineEdit>("Textlog"), "48");
+    window->close();
+    settle();
+    EXPECT_TRUE(host.saved.empty());
+    EXPECT_EQ(host.values, before);
+
+    // With edits that were never confirmed.
+    open();
+    logIn();
+    typeOver("TextMin_A", "30");
+    choosePage(2);
+    QTest::mouseClick(child<QLineEdit>("Textnewpass"), Qt::LeftButton);
+    window->close();
+    settle();
+    EXPECT_TRUE(host.saved.empty());
+    EXPECT_EQ(host.values, before);
 }
 
 TEST_F(OptionsWindowTest, FromTheMainWindow)

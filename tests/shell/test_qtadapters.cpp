@@ -1,5 +1,4 @@
 #include "platform/qt/ledshape.h"
-#include "platform/qt/qtcontrols.h"
 #include "platform/qt/qtmessagebox.h"
 #include "platform/qt/qttimer.h"
 
@@ -13,42 +12,6 @@
 #include <gtest/gtest.h>
 
 using namespace kirvano;
-
-TEST(QtTextBox, LimitCutsTypingAndProgramTextButNotWhatIsThere)
-{
-    QLineEdit edit;
-    edit.setText("Insert password");
-    QtTextBox box(&edit);
-    int changes = 0;
-    int clicks = 0;
-    box.onChange([&] { ++changes; });
-    box.onClick([&] { ++clicks; });
-    box.setMaxLength(4);
-    EXPECT_EQ(box.text(), "Insert password"); // shown in full
-
-    edit.show();
-    edit.setFocus();
-    edit.end(false);
-    QTest::keyClicks(&edit, "x");
-    EXPECT_EQ(box.text(), "Insert password"); // cannot grow
-    QTest::keyClick(&edit, Qt::Key_Backspace);
-    EXPECT_EQ(box.text(), "Insert passwor"); // can be cut down
-
-    box.setText("");
-    EXPECT_GT(changes, 0);
-    QTest::keyClicks(&edit, "123456");
-    EXPECT_EQ(box.text(), "1234");
-    box.setText("abcdefgh");
-    EXPECT_EQ(box.text(), "abcd");
-
-    box.setText("");
-    for (QChar c : QString::fromUtf8("\xe2\x82\xac" "a\xc3\xa8")) // euro sign, a, e grave
-        QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    EXPECT_EQ(box.text(), QString::fromUtf8("a\xc3\xa8")); // one byte per character in the file
-
-    QTest::mouseClick(&edit, Qt::LeftButton);
-    EXPECT_EQ(clicks, 1);
-}
 
 TEST(QtMessageBox, AnswersAndStaysUsableWhileItsOwnerIsDisabled)
 {

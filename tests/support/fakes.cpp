@@ -41,33 +41,4 @@ void FakeWindow::close()
         onClosed();
 }
 
-void FakeTextBox::setText(const QString &text)
-{
-    const QString cut = m_max > 0 ? text.left(m_max) : text;
-    if (cut == m_text)
-        return;
-    m_text = cut;
-    ++changes;
-    fireChange();
-}
-
-void FakeTextBox::type(const QString &chars)
-{
-    for (QChar c : chars) {
-        if (m_max > 0 && m_text.size() >= m_max)
-            return;
-        m_text.append(c);
-        ++changes;
-        fireChange();
-    }
-}
-
-void FakeListBox::setCurrentIndex(int index)
-{
-    if (index == m_index)
-        return;
-    m_index = index;
-    fireSelect();
-}
-
 } // namespace kirvano::test

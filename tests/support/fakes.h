@@ -3,12 +3,9 @@
 #include "virtualclock.h"
 
 #include "platform/button.h"
-#include "platform/control.h"
-#include "platform/listbox.h"
 #include "platform/mediaplayer.h"
 #include "platform/messagebox.h"
 #include "platform/shape.h"
-#include "platform/textbox.h"
 #include "platform/window.h"
 
 #include <QString>
@@ -124,66 +121,6 @@ private:
     bool m_visible;
     bool m_enabled;
     bool m_closed = false;
-};
-
-class FakeVisual : public IVisual
-{
-public:
-    explicit FakeVisual(bool visible = true) : m_visible(visible) {}
-    void setVisible(bool visible) override { m_visible = visible; }
-    bool isVisible() const override { return m_visible; }
-
-private:
-    bool m_visible;
-};
-
-class FakeLabel : public ILabel
-{
-public:
-    explicit FakeLabel(QString text = {}, bool visible = true) : m_text(std::move(text)), m_visible(visible) {}
-    void setVisible(bool visible) override { m_visible = visible; }
-    bool isVisible() const override { return m_visible; }
-    void setText(const QString &text) override { m_text = text; }
-    QString text() const override { return m_text; }
-
-private:
-    QString m_text;
-    bool m_visible;
-};
-
-// A text box with the character-limit rules of the real one: the limit cuts
-// typed text and text put in by the program, but not what the box already
-// holds when the limit changes. Any change of the text raises the change event.
-class FakeTextBox : public ITextBox
-{
-public:
-    explicit FakeTextBox(QString text = {}, int maxLength = 0) : m_text(std::move(text)), m_max(maxLength) {}
-    QString text() const override { return m_text; }
-    void setText(const QString &text) override;
-    int maxLength() const override { return m_max; }
-    void setMaxLength(int length) override { m_max = length; }
-
-    // The operator clicks into the box.
-    void clickIn() { fireClick(); }
-    // The operator types characters at the end; those past the limit are refused.
-    void type(const QString &chars);
-    int changes = 0;
-
-private:
-    QString m_text;
-    int m_max;
-};
-
-class FakeListBox : public IListBox
-{
-public:
-    int currentIndex() const override { return m_index; }
-    void setCurrentIndex(int index) override;
-    // The operator clicks an item.
-    void choose(int index) { setCurrentIndex(index); }
-
-private:
-    int m_index = -1;
 };
 
 } // namespace kirvano::test

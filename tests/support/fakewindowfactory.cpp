@@ -18,16 +18,12 @@ IWindow *FakeWindowFactory::createSplash(MainController &main)
     return splash;
 }
 
-OptionsDialog *FakeWindowFactory::createOptions(OptionsHost &host)
+IWindow *FakeWindowFactory::createOptions(OptionsHost &)
 {
     ++optionsMade;
-    OptionsBundle b;
-    b.controls = std::make_unique<FakeOptionsControls>();
-    b.dialog = std::make_unique<OptionsDialog>(b.controls->refs(), host);
-    options = b.controls.get();
-    optionsDialog = b.dialog.get();
-    m_options.push_back(std::move(b));
-    return optionsDialog;
+    m_windows.push_back(std::make_unique<FakeWindow>(false, false));
+    options = m_windows.back().get();
+    return options;
 }
 
 IWindow *FakeWindowFactory::createAbout(MainController &)
