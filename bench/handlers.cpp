@@ -8,7 +8,7 @@
 
 #include "support/mainharness.h"
 
-#include "platform/qt/fonts.h"
+#include "shell/fonts.h"
 #include "platform/qt/qtmediaplayer.h"
 #include "shell/mainwindow.h"
 #include "station/station.h"

@@ -16,7 +16,7 @@
 #include "benchenv.h"
 
 #include "alarm/pollingreference.h"
-#include "platform/qt/fonts.h"
+#include "shell/fonts.h"
 #include "platform/qt/qttimer.h"
 #include "shell/mainwindow.h"
 #include "station/station.h"

@@ -7,7 +7,7 @@
 
 #include "benchenv.h"
 
-#include "platform/qt/fonts.h"
+#include "shell/fonts.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 
 #include "benchenv.h"
 
-#include "platform/qt/fonts.h"
+#include "shell/fonts.h"
 #include "platform/qt/qttimer.h"
 
 #include <QApplication>

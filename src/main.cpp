@@ -1,4 +1,4 @@
-#include "platform/qt/fonts.h"
+#include "shell/fonts.h"
 #include "platform/qt/qtmessagebox.h"
 #include "settings/settingsstore.h"
 #include "shell/bringtofront.h"

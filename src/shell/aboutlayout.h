@@ -18,13 +18,6 @@ inline const QString PicturePath = QStringLiteral(":/pictures/about-logo.bmp");
 constexpr int ClientWidth = 5595;  // 373 px
 constexpr int ClientHeight = 3765; // 251 px
 
-struct FontSpec
-{
-    const char *face; // nullptr: the window's font
-    double points;
-    bool bold;
-};
-
 constexpr FontSpec WindowFont{"MS Sans Serif", 8.25, false};
 constexpr FontSpec Inherited{nullptr, 0, false};
 

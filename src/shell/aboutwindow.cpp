@@ -2,7 +2,7 @@
 
 #include "aboutlayout.h"
 
-#include "platform/qt/fonts.h"
+#include "fonts.h"
 #include "platform/qt/qtwindow.h"
 
 #include <QIcon>
@@ -35,7 +35,7 @@ void addControl(const ControlSpec &drawn, QWidget *window)
         break;
     }
     if (drawn.font.face)
-        control->setFont(designFont(QString::fromLatin1(drawn.font.face), drawn.font.points, drawn.font.bold));
+        control->setFont(designFont(drawn.font));
     control->setGeometry(drawn.rect.toPixels());
 }
 
@@ -48,7 +48,7 @@ AboutWindow::AboutWindow(QWidget *mainWindow)
     setWindowTitle(Caption);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(ClientWidth), px(ClientHeight));
-    setFont(designFont(QString::fromLatin1(WindowFont.face), WindowFont.points, WindowFont.bold));
+    setFont(designFont(WindowFont));
     // No icon in the title bar: an empty image rather than the owner's icon.
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);

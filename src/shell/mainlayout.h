@@ -17,6 +17,10 @@ inline const QString Caption = QStringLiteral("Kirvano  v. " KIRVANO_VERSION "  
 constexpr int ClientWidth = 12390;  // 826 px
 constexpr int ClientHeight = 6615;  // 441 px
 
+constexpr FontSpec WindowFont{"MS Sans Serif", 8.25, true};
+constexpr FontSpec LabelFont{"Arial", 9.75, true}; // the station names
+constexpr FontSpec StartFont{"Arial", 8.25, true}; // START, until a sale sets the caption's own
+
 struct FrameSpec
 {
     const char *name;

@@ -4,8 +4,8 @@
 #include "placement.h"
 #include "qtwindowfactory.h"
 
-#include "platform/qt/fonts.h"
-#include "platform/qt/ledshape.h"
+#include "fonts.h"
+#include "ledshape.h"
 #include "platform/qt/qtbutton.h"
 #include "platform/qt/qtmediaplayer.h"
 #include "platform/qt/qtmessagebox.h"
@@ -51,7 +51,7 @@ MainWindow::MainWindow(const QString &appFolder, const QString &settingsPath, QW
     setWindowIcon(QIcon(QStringLiteral(":/icons/kirvano-16.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    setFont(designFont(mainlayout::WindowFont));
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -91,8 +91,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildBoard(QWidget *client)
 {
-    const QFont labelFont = designFont(QStringLiteral("Arial"), 9.75, true);
-    const QFont startFont = designFont(QStringLiteral("Arial"), 8.25, true);
+    const QFont labelFont = designFont(mainlayout::LabelFont);
+    const QFont startFont = designFont(mainlayout::StartFont);
 
     std::array<QGroupBox *, 2> frames{};
     for (size_t i = 0; i < mainlayout::Frames.size(); ++i) {

@@ -15,13 +15,6 @@ inline const QString IconPath = QStringLiteral(":/icons/option-16.png");
 constexpr int ClientWidth = 4950;  // 330 px
 constexpr int ClientHeight = 3015; // 201 px
 
-struct FontSpec
-{
-    const char *face; // nullptr: the container's font
-    double points;
-    bool bold;
-};
-
 constexpr FontSpec WindowFont{"MS Sans Serif", 8.25, false};
 constexpr FontSpec Inherited{nullptr, 0, false};
 constexpr FontSpec Sans975{"MS Sans Serif", 9.75, false};

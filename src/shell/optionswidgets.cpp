@@ -2,7 +2,7 @@
 
 #include "optionslayout.h"
 
-#include "platform/qt/fonts.h"
+#include "fonts.h"
 
 #include <QGroupBox>
 #include <QHash>
@@ -43,11 +43,6 @@ protected:
 private:
     bool m_gettingFocus = false;
 };
-
-QFont fontOf(const FontSpec &font)
-{
-    return designFont(QString::fromLatin1(font.face), font.points, font.bold);
-}
 
 QWidget *createWidget(const ControlSpec &drawn, QWidget *parent)
 {
@@ -95,7 +90,7 @@ QWidget *createWidget(const ControlSpec &drawn, QWidget *parent)
 void applyLook(QWidget *widget, const ControlSpec &drawn)
 {
     if (drawn.font.face)
-        widget->setFont(fontOf(drawn.font));
+        widget->setFont(designFont(drawn.font));
 
     if (drawn.flags & Red) {
         QPalette palette = widget->palette();
@@ -143,7 +138,7 @@ void buildOptionsDialog(QWidget *dialog)
     dialog->setObjectName(QStringLiteral("frmoption"));
     dialog->setWindowTitle(Caption);
     dialog->setWindowIcon(QIcon(IconPath));
-    dialog->setFont(fontOf(WindowFont));
+    dialog->setFont(designFont(WindowFont));
     dialog->setFixedSize(px(ClientWidth), px(ClientHeight));
 
     QHash<QString, QWidget *> containers;

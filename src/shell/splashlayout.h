@@ -20,13 +20,6 @@ constexpr int ClientHeight = 3660; // 244 px
 
 constexpr int Timer1Interval = 2000;
 
-struct FontSpec
-{
-    const char *face;
-    double points;
-    bool bold;
-};
-
 constexpr FontSpec Comic2175Bold{"Comic Sans MS", 21.75, true};
 constexpr FontSpec Arial1125Bold{"Arial", 11.25, true};
 constexpr FontSpec Arial12Bold{"Arial", 12, true};

@@ -5,7 +5,7 @@
 
 #include "app/maincontroller.h"
 
-#include "platform/qt/fonts.h"
+#include "fonts.h"
 #include "platform/qt/qttimer.h"
 #include "platform/qt/qtwindow.h"
 
@@ -24,7 +24,7 @@ void addLabel(const ControlSpec &drawn, QWidget *window)
     auto *label = new QLabel(drawn.text, window);
     label->setObjectName(QString::fromLatin1(drawn.name));
     label->setTextFormat(Qt::PlainText);
-    label->setFont(designFont(QString::fromLatin1(drawn.font.face), drawn.font.points, drawn.font.bold));
+    label->setFont(designFont(drawn.font));
     label->setAlignment((drawn.flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     label->setGeometry(drawn.rect.toPixels());
     // Transparent, so the photograph shows around the letters, which take

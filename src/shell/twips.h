@@ -20,4 +20,12 @@ struct TwipRect
     QRect toPixels() const { return QRect(px(left), px(top), px(width), px(height)); }
 };
 
+// A font as drawn: face, size in points, weight. No face: the container's font.
+struct FontSpec
+{
+    const char *face;
+    double points;
+    bool bold;
+};
+
 } // namespace kirvano

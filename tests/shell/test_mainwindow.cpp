@@ -1,6 +1,6 @@
 #include "shell/mainwindow.h"
 
-#include "platform/qt/ledshape.h"
+#include "shell/ledshape.h"
 #include "platform/qt/qtmediaplayer.h"
 #include "platform/qt/qttimer.h"
 #include "station/station.h"

@@ -1,4 +1,4 @@
-#include "platform/qt/ledshape.h"
+#include "shell/ledshape.h"
 #include "platform/qt/qtmessagebox.h"
 #include "platform/qt/qttimer.h"
 

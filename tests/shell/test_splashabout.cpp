@@ -7,7 +7,7 @@
 #include "shell/splashlayout.h"
 #include "shell/splashwindow.h"
 
-#include "platform/qt/fonts.h"
+#include "shell/fonts.h"
 #include "settings/settingsstore.h"
 #include "platform/qt/qttimer.h"
 #include "platform/qt/qtwindow.h"

@@ -1,6 +1,6 @@
 #include "testenv.h"
 
-#include "platform/qt/fonts.h"
+#include "shell/fonts.h"
 
 #include <QApplication>
 

@@ -34,6 +34,11 @@ QFont designFont(const QString &face, double points, bool bold)
     return font;
 }
 
+QFont designFont(const FontSpec &font)
+{
+    return designFont(QString::fromLatin1(font.face), font.points, font.bold);
+}
+
 QFont captionFont(const QString &face, double points, bool bold, const QString &caption, int buttonWidth)
 {
     QFont font = designFont(face, points, bold);

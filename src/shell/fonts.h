@@ -1,5 +1,7 @@
 #pragma once
 
+#include "twips.h"
+
 #include <QFont>
 #include <QString>
 
@@ -12,6 +14,7 @@ void installFontSubstitutions();
 
 // A font by face, size in points and weight, with the substitutions above.
 QFont designFont(const QString &face, double points, bool bold);
+QFont designFont(const FontSpec &font);
 
 // Whether a face is installed under its own name.
 bool hasFamily(const QString &face);
