@@ -68,18 +68,22 @@ bool MainController::SaveSetting()
     return false;
 }
 
-void MainController::splashTimer1_Timer()
+// Both hand-off timers bring the main window up and close the splash.
+void MainController::handOver()
 {
     m_c.frmMain.setEnabled(true);
     m_c.frmMain.show();
-    closeSplash();
+    closeIfOpen(m_frmlogo);
+}
+
+void MainController::splashTimer1_Timer()
+{
+    handOver();
 }
 
 void MainController::Timerlogo_Timer()
 {
-    m_c.frmMain.setEnabled(true);
-    m_c.frmMain.show();
-    closeSplash();
+    handOver();
     m_c.Timerlogo.setEnabled(false);
 }
 
@@ -94,9 +98,9 @@ bool MainController::Form_QueryUnload()
     // the operator is about to decide whether to leave with unsaved counters.
     m_saveFailureShown = false;
     SaveSetting();
-    closeSplash();
-    closeOptions();
-    closeAbout();
+    closeIfOpen(m_frmlogo);
+    closeIfOpen(m_frmoption);
+    closeIfOpen(m_frmabout);
     return m_c.messageBox.show(ExitQuestion, mb::YesNo | mb::Question) != mb::No;
 }
 
@@ -143,22 +147,11 @@ void MainController::aboutQueryUnload()
     m_frmabout = nullptr;
 }
 
-void MainController::closeSplash()
+void MainController::closeIfOpen(IWindow *window)
 {
-    if (IWindow *w = m_frmlogo)
-        w->close();
-}
-
-void MainController::closeOptions()
-{
-    if (IWindow *w = m_frmoption)
-        w->close();
-}
-
-void MainController::closeAbout()
-{
-    if (IWindow *w = m_frmabout)
-        w->close();
+    // The pointer is copied: the window's close request forgets it.
+    if (window)
+        window->close();
 }
 
 } // namespace kirvano

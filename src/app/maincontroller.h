@@ -63,8 +63,6 @@ public:
     Board &board() { return *m_board; }
     AlarmPlayer &alarm() { return *m_alarm; }
     SoundQueue &soundQueue() { return m_soundQueue; }
-    const SettingsStore &store() const { return m_store; }
-    IWindow &frmMain() { return m_c.frmMain; }
     IWindow *frmlogo() const { return m_frmlogo; }
     IWindow *frmoption() const { return m_frmoption; }
     IWindow *frmabout() const { return m_frmabout; }
@@ -74,9 +72,8 @@ public:
 
 private:
     void LoadSetting();
-    void closeSplash();
-    void closeOptions();
-    void closeAbout();
+    void handOver();
+    static void closeIfOpen(IWindow *window);
     void optionsQueryUnload();
     void aboutQueryUnload();
 

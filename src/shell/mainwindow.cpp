@@ -232,7 +232,6 @@ void MainWindow::buildMenus()
     info->setObjectName(QStringLiteral("nmInfo"));
     QAction *about = info->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("nmAbout"));
-    about->setData(1);
     connect(about, &QAction::triggered, this, [this] {
         if (isEnabled())
             m_controller->nmAbout_Click(1);
