@@ -1,1 +1,0 @@
-kirvano_test(test_qtadapters GUI SOURCES test_qtadapters.cpp)

@@ -1,1 +1,0 @@
-kirvano_test(test_mainwindow GUI SOURCES test_mainwindow.cpp)

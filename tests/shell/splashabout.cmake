@@ -1,1 +1,0 @@
-kirvano_test(test_splashabout GUI SOURCES test_splashabout.cpp)
