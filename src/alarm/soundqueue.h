@@ -15,6 +15,11 @@ class SoundQueue
 public:
     static constexpr int Slots = 33;
 
+    SoundQueue() = default;
+    // A copy would tell the original's walker of its changes.
+    SoundQueue(const SoundQueue &) = delete;
+    SoundQueue &operator=(const SoundQueue &) = delete;
+
     // One slot, read as its text and written as one.
     class Slot
     {
