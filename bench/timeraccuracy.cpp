@@ -119,7 +119,7 @@ int main(int argc, char *argv[])
             noteLate(late, now, s.lateness.back());
             if (s.lateness.size() == 1)
                 s.timer->setInterval(IntervalMs); // as the station does at its first tick
-            if (s.lateness.size() == RepeatingTicks + 1) {
+            if (s.lateness.size() == size_t(RepeatingTicks) + 1) {
                 s.timer->setEnabled(false);
                 if (++finished == Stations)
                     QCoreApplication::exit(0);

@@ -114,8 +114,9 @@ void saveRender(QWidget *window, const QString &name)
     QDir().mkpath(build + "/renders");
     EXPECT_TRUE(image.save(build + "/renders/" + name));
     const QString source = qEnvironmentVariable("KIRVANO_TEST_SOURCE_DIR");
-    if (qEnvironmentVariable("KIRVANO_UPDATE_DOCS") == QLatin1String("1") && !source.isEmpty())
+    if (qEnvironmentVariable("KIRVANO_UPDATE_DOCS") == QLatin1String("1") && !source.isEmpty()) {
         EXPECT_TRUE(image.save(source + "/docs/" + name));
+    }
 }
 
 class WindowsTest : public ::testing::Test
@@ -293,10 +294,12 @@ TEST_F(WindowsTest, SplashLabelsHaveTheirTextsFontsAndPlaces)
 TEST_F(WindowsTest, SplashFontsFallBackToInstalledFaces)
 {
     ASSERT_TRUE(startUp());
-    if (hasFamily("Comic Neue"))
+    if (hasFamily("Comic Neue")) {
         EXPECT_EQ(QFontInfo(splash->findChild<QLabel *>("Label1")->font()).family(), "Comic Neue");
-    if (hasFamily("Liberation Sans"))
+    }
+    if (hasFamily("Liberation Sans")) {
         EXPECT_EQ(QFontInfo(splash->findChild<QLabel *>("Label2")->font()).family(), "Liberation Sans");
+    }
 }
 
 TEST_F(WindowsTest, SplashLabelsAreTransparentWithHighlightTextLetters)

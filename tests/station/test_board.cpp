@@ -93,8 +93,9 @@ TEST_P(BoardStationTest, SellsRunsAndExpiresWithItsOwnGroupAndSlot)
         EXPECT_EQ(queue[i].isEmpty(), i != n - 1) << i;
     EXPECT_EQ(queue[n - 1], QStringLiteral("/k/suoni_timer/%1.wav").arg(n));
     for (int other = 1; other <= 32; ++other) {
-        if (other != n)
+        if (other != n) {
             EXPECT_EQ(colour(other), led::Green);
+        }
     }
 }
 
