@@ -5,7 +5,9 @@
 // taking turns so that each start replaces the sound in progress: a quiet
 // one and a loud one, told apart by their level on the monitor.
 // "rhythm SECONDS": the program's own pattern, one station sound every
-// 5310 ms (a single expired station), for the given span.
+// 5310 ms (a single expired station), for the given span. "ending
+// SECONDS": the same with a 0.2 s tone every 1300 ms, so that many streams
+// end and close by themselves in a shorter span.
 //
 // Rows: sound starts heard and missed, players left stuck, threads and
 // resident memory growth (after a warm-up that has decoded every file),
@@ -29,6 +31,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 using namespace kirvano;
@@ -39,6 +42,7 @@ namespace {
 
 constexpr int HearWithinMs = 3000;
 constexpr int RhythmMs = 5310;
+constexpr int EndingMs = 1300;
 constexpr double QuietTone = 0.25;
 constexpr double LoudTone = 0.5;
 constexpr int ChunkMs = 20;
@@ -114,7 +118,9 @@ void fast(QtMediaPlayer &wmp1, SinkRecorder &recorder, const QString &dir, int c
     }
 }
 
-void rhythm(QtMediaPlayer &wmp1, SinkRecorder &recorder, int seconds, Tally &t)
+// One start every periodMs, each sound heard and ended before the next.
+void rhythm(QtMediaPlayer &wmp1, SinkRecorder &recorder, int seconds, int periodMs,
+            const std::function<QString(int)> &soundOf, Tally &t)
 {
     QElapsedTimer run;
     run.start();
@@ -122,13 +128,18 @@ void rhythm(QtMediaPlayer &wmp1, SinkRecorder &recorder, int seconds, Tally &t)
         if (i == 32)
             warmedUp(t, run);
         recorder.restart();
-        assign(wmp1, stationSound(1 + i % 32), t);
+        assign(wmp1, soundOf(i), t);
         const bool heard = recorder.waitForSound(HearWithinMs);
         t.heard += heard;
         if (!heard)
-            std::fprintf(stderr, "start %d (%s) not heard\n", i, qPrintable(stationSound(1 + i % 32)));
-        const qint64 next = qint64(i + 1) * RhythmMs;
-        QTest::qWait(int(std::max<qint64>(0, next - run.elapsed())));
+            std::fprintf(stderr, "start %d (%s) not heard\n", i, qPrintable(soundOf(i)));
+        // The audio of the wait is thrown away as it comes: a recording of
+        // seconds would weigh on the memory figures.
+        const qint64 next = qint64(i + 1) * periodMs;
+        while (run.elapsed() < next) {
+            QTest::qWait(int(std::min<qint64>(100, next - run.elapsed())));
+            recorder.restart();
+        }
         if (i % 60 == 59)
             std::fprintf(stderr, "%d starts, %d heard, %.0f s\n", i + 1, t.heard, run.elapsed() / 1e3);
     }
@@ -138,7 +149,8 @@ void rhythm(QtMediaPlayer &wmp1, SinkRecorder &recorder, int seconds, Tally &t)
 
 int main(int argc, char *argv[])
 {
-    const bool isRhythm = argc > 1 && std::strcmp(argv[1], "rhythm") == 0;
+    const bool isEnding = argc > 1 && std::strcmp(argv[1], "ending") == 0;
+    const bool isRhythm = isEnding || (argc > 1 && std::strcmp(argv[1], "rhythm") == 0);
     const int amount = argc > 2 ? std::atoi(argv[2]) : (isRhythm ? 3600 : 5000);
 
     PrivateEnvironment env;
@@ -162,8 +174,12 @@ int main(int argc, char *argv[])
     int abandoned = 0;
     {
         QtMediaPlayer wmp1;
-        if (isRhythm)
-            rhythm(wmp1, recorder, amount, t);
+        const QString tone = env.root() + QStringLiteral("/short.wav");
+        writeToneWav(tone, 0.2, 440, QuietTone);
+        if (isEnding)
+            rhythm(wmp1, recorder, amount, EndingMs, [&tone](int) { return tone; }, t);
+        else if (isRhythm)
+            rhythm(wmp1, recorder, amount, RhythmMs, [](int i) { return stationSound(1 + i % 32); }, t);
         else
             fast(wmp1, recorder, env.root(), amount, t);
         abandoned = wmp1.abandonedPlayers();
@@ -171,8 +187,11 @@ int main(int argc, char *argv[])
         const double rss = statusMB("VmRSS");
         const int threads = threadCount();
 
-        const QString what = isRhythm ? QStringLiteral("Sound stress, the program's rhythm (a station sound every 5310 ms, %1 s)").arg(amount)
-                                      : QStringLiteral("Sound stress, fast (each start as soon as the one before is heard, replacing it)");
+        const QString what =
+            isEnding ? QStringLiteral("Sound stress, sounds that end by themselves (a 0.2 s tone every 1300 ms, %1 s)").arg(amount)
+            : isRhythm
+                ? QStringLiteral("Sound stress, the program's rhythm (a station sound every 5310 ms, %1 s)").arg(amount)
+                : QStringLiteral("Sound stress, fast (each start as soon as the one before is heard, replacing it)");
         const int missed = t.starts - t.heard;
         printRow(what + QStringLiteral(": starts heard on the sink's monitor / missed"),
                  QStringLiteral("%1 / %2").arg(t.heard).arg(missed), QStringLiteral("0 missed"), int(missed == 0));
@@ -185,25 +204,29 @@ int main(int argc, char *argv[])
         printRow(what + QStringLiteral(": threads before the player / after the warm-up / at the end"),
                  QStringLiteral("%1 / %2 / %3").arg(threadsBefore).arg(t.threadsAfterWarmUp).arg(threads),
                  QStringLiteral("no growth"), int(threads <= t.threadsAfterWarmUp));
-        printRow(what + QStringLiteral(": resident memory growth after the warm-up (%1 starts), in all / per 1,000 starts").arg(warmStarts),
-                 QStringLiteral("%1 MB / %2 MB (VmRSS %3 → %4 MB)")
-                     .arg(growth, 0, 'f', 2)
-                     .arg(growth * 1000.0 / std::max(1, warmStarts), 0, 'f', 3)
-                     .arg(t.rssAfterWarmUp, 0, 'f', 1)
-                     .arg(rss, 0, 'f', 1),
-                 QStringLiteral("< 1 MB in all"), int(growth < 1.0));
+        printRow(
+            what
+                + QStringLiteral(": resident memory growth after the warm-up (%1 starts), in all / per 1,000 starts")
+                      .arg(warmStarts),
+            QStringLiteral("%1 MB / %2 MB (VmRSS %3 → %4 MB)")
+                .arg(growth, 0, 'f', 2)
+                .arg(growth * 1000.0 / std::max(1, warmStarts), 0, 'f', 3)
+                .arg(t.rssAfterWarmUp, 0, 'f', 1)
+                .arg(rss, 0, 'f', 1),
+            QStringLiteral("< 1 MB in all"), int(growth < 1.0));
         std::vector<double> us = t.callUs;
         std::sort(us.begin(), us.end());
         double sum = 0;
         for (double v : us)
             sum += v;
         if (!us.empty())
-            printRow(what + QStringLiteral(": one sound start on the calling (event) thread, mean / 99th percentile / max"),
-                     QStringLiteral("%1 µs / %2 µs / %3 µs (%4 starts)")
-                         .arg(sum / us.size(), 0, 'f', 1)
-                         .arg(us[size_t(0.99 * (us.size() - 1))], 0, 'f', 1)
-                         .arg(us.back(), 0, 'f', 1)
-                         .arg(us.size()));
+            printRow(
+                what + QStringLiteral(": one sound start on the calling (event) thread, mean / 99th percentile / max"),
+                QStringLiteral("%1 µs / %2 µs / %3 µs (%4 starts)")
+                    .arg(sum / us.size(), 0, 'f', 1)
+                    .arg(us[size_t(0.99 * (us.size() - 1))], 0, 'f', 1)
+                    .arg(us.back(), 0, 'f', 1)
+                    .arg(us.size()));
     }
     // The player's thread must have gone with it.
     QTest::qWait(200);
