@@ -44,7 +44,7 @@ QString programFolder();
 // What the kernel accounts to this process, all threads together.
 struct ProcessUsage
 {
-    std::int64_t cpuNs = 0;          // user + system time
+    std::int64_t cpuNs = 0;             // user + system time
     std::int64_t voluntarySwitches = 0; // sleeps: roughly, wake-ups
     std::int64_t involuntarySwitches = 0;
 };
@@ -58,7 +58,6 @@ double statusMB(const char *field);
 QString soundSetting();
 
 // One row of the results table: measure, figure, target, verdict.
-void printRow(const QString &measure, const QString &figure, const QString &target = QStringLiteral("—"),
-              int met = -1);
+void printRow(const QString &measure, const QString &figure, const QString &target = QStringLiteral("—"), int met = -1);
 
 } // namespace kirvano::bench

@@ -16,8 +16,8 @@
 #include "benchenv.h"
 
 #include "alarm/pollingreference.h"
-#include "shell/fonts.h"
 #include "platform/qt/qttimer.h"
+#include "shell/fonts.h"
 #include "shell/mainwindow.h"
 #include "station/station.h"
 
@@ -134,7 +134,8 @@ int main(int argc, char *argv[])
     std::unique_ptr<test::PollingReference> reference;
     if (polling) {
         referenceTimer = std::make_unique<QtTimer>(QStringLiteral("reference"), EmptySlotInterval, true, nullptr);
-        reference = std::make_unique<test::PollingReference>(frmMain.controller().soundQueue(), *referenceTimer, unheard);
+        reference =
+            std::make_unique<test::PollingReference>(frmMain.controller().soundQueue(), *referenceTimer, unheard);
     }
     const QString before = boardState(frmMain);
 
@@ -151,7 +152,9 @@ int main(int argc, char *argv[])
     const double wakeups = double(end.voluntarySwitches - start.voluntarySwitches) / (double(wall) / 1e9);
     const double hwm = statusMB("VmHWM");
     const QString platform = QGuiApplication::platformName();
-    const QString label = (afterAlarms ? QStringLiteral("idle after alarms") : busy ? QStringLiteral("busy") : QStringLiteral("idle"))
+    const QString label = (afterAlarms ? QStringLiteral("idle after alarms")
+                           : busy      ? QStringLiteral("busy")
+                                       : QStringLiteral("idle"))
                           + (polling ? QStringLiteral(", 10 ms polling reference") : QString());
     const QString what = busy && !afterAlarms ? QStringLiteral("%1: %2, %3").arg(label, after, soundSetting())
                                               : QStringLiteral("%1: %2").arg(label, after);
@@ -159,15 +162,17 @@ int main(int argc, char *argv[])
     const bool stateKept = before == after;
 
     printRow(QStringLiteral("CPU, %1 (%2)").arg(what, span),
-             QStringLiteral("%1 % of one core (%2 ms)").arg(cpuPercent, 0, 'f', 3).arg(nsToMs(end.cpuNs - start.cpuNs), 0, 'f', 0),
+             QStringLiteral("%1 % of one core (%2 ms)")
+                 .arg(cpuPercent, 0, 'f', 3)
+                 .arg(nsToMs(end.cpuNs - start.cpuNs), 0, 'f', 0),
              busy && !afterAlarms ? QStringLiteral("—") : QStringLiteral("< 0.5 %"),
              busy && !afterAlarms ? -1 : int(cpuPercent < 0.5));
     printRow(QStringLiteral("Sleeps/wake-ups per second, %1 (voluntary context switches, all threads)").arg(label),
              QString::number(wakeups, 'f', 1));
-    printRow(QStringLiteral("Peak resident memory (VmHWM), %1").arg(label),
-             QStringLiteral("%1 MB").arg(hwm, 0, 'f', 1), QStringLiteral("< 60 MB"), int(hwm >= 0 && hwm < 60.0));
+    printRow(QStringLiteral("Peak resident memory (VmHWM), %1").arg(label), QStringLiteral("%1 MB").arg(hwm, 0, 'f', 1),
+             QStringLiteral("< 60 MB"), int(hwm >= 0 && hwm < 60.0));
     if (!stateKept)
-        printRow(QStringLiteral("Load: board state changed during the measurement"), before + QStringLiteral(" → ") + after,
-                 QStringLiteral("unchanged"), 0);
+        printRow(QStringLiteral("Load: board state changed during the measurement"),
+                 before + QStringLiteral(" → ") + after, QStringLiteral("unchanged"), 0);
     return stateKept ? 0 : 1;
 }

@@ -114,8 +114,8 @@ int childMain(int argc, char *argv[], std::int64_t t0)
     QTimer::singleShot(15000, [] { QCoreApplication::exit(1); });
     const int rc = app.exec();
     const Milestones &m = app.times;
-    std::printf("%f %f %f %f %f %f %f %f\n", m.mainEntered, m.applicationReady, m.windowBuilt, m.loaded,
-                m.splashShown, m.splashFrame, m.mainShown, m.mainFrame);
+    std::printf("%f %f %f %f %f %f %f %f\n", m.mainEntered, m.applicationReady, m.windowBuilt, m.loaded, m.splashShown,
+                m.splashFrame, m.mainShown, m.mainFrame);
     return rc;
 }
 
@@ -146,9 +146,11 @@ bool runChild(const char *self, Milestones &m)
     close(fds[0]);
     int status = 0;
     waitpid(pid, &status, 0);
-    const int fields = std::sscanf(out.c_str(), "%lf %lf %lf %lf %lf %lf %lf %lf", &m.mainEntered, &m.applicationReady,
-                                   &m.windowBuilt, &m.loaded, &m.splashShown, &m.splashFrame, &m.mainShown, &m.mainFrame);
-    const bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && fields == 8 && m.splashFrame > 0 && m.mainFrame > 0;
+    const int fields =
+        std::sscanf(out.c_str(), "%lf %lf %lf %lf %lf %lf %lf %lf", &m.mainEntered, &m.applicationReady, &m.windowBuilt,
+                    &m.loaded, &m.splashShown, &m.splashFrame, &m.mainShown, &m.mainFrame);
+    const bool ok =
+        WIFEXITED(status) && WEXITSTATUS(status) == 0 && fields == 8 && m.splashFrame > 0 && m.mainFrame > 0;
     if (!ok)
         std::fprintf(stderr, "start-up run failed: status %d, output \"%s\"\n", status, out.c_str());
     return ok;
@@ -186,7 +188,8 @@ int main(int argc, char *argv[])
     for (int i = 0; i < WarmUpRuns + MeasuredRuns; ++i) {
         Milestones m;
         if (!runChild(self, m)) {
-            printRow(QStringLiteral("Start-up: a run failed"), QStringLiteral("run %1").arg(i + 1), QStringLiteral("none"), 0);
+            printRow(QStringLiteral("Start-up: a run failed"), QStringLiteral("run %1").arg(i + 1),
+                     QStringLiteral("none"), 0);
             return 1;
         }
         if (i >= WarmUpRuns)
@@ -213,7 +216,8 @@ int main(int argc, char *argv[])
     printRow(QStringLiteral("Start-up (%1): process start to main()").arg(n), figure(column(&Milestones::mainEntered)));
     printRow(QStringLiteral("Start-up: QApplication ready"), figure(column(&Milestones::applicationReady)));
     printRow(QStringLiteral("Start-up: main window built"), figure(column(&Milestones::windowBuilt)));
-    printRow(QStringLiteral("Start-up: Form_Load done (settings read, splash shown)"), figure(column(&Milestones::loaded)));
+    printRow(QStringLiteral("Start-up: Form_Load done (settings read, splash shown)"),
+             figure(column(&Milestones::loaded)));
     const std::vector<double> first = column(&Milestones::splashFrame);
     printRow(QStringLiteral("Start-up: splash's first painted frame"), figure(first), QStringLiteral("< 150 ms"),
              maximum(first) < 150.0);

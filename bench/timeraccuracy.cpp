@@ -8,8 +8,8 @@
 
 #include "benchenv.h"
 
-#include "shell/fonts.h"
 #include "platform/qt/qttimer.h"
+#include "shell/fonts.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -30,7 +30,7 @@ constexpr int IntervalMs = 100; // 60000 in the program
 constexpr int DefaultTicks = 600;
 constexpr int Clicks = 3;
 constexpr int ClickGapMs = 150;
-constexpr int StaggerMs = 3;    // stations are sold at different moments
+constexpr int StaggerMs = 3; // stations are sold at different moments
 constexpr int PlayMs = 10;
 
 struct StationProbe
@@ -147,7 +147,8 @@ int main(int argc, char *argv[])
     });
 
     // A run that cannot finish must not hang the benchmark script.
-    const int limitMs = 200 + Stations * StaggerMs + Clicks * ClickGapMs + ArmingMs + RepeatingTicks * IntervalMs + 10000;
+    const int limitMs =
+        200 + Stations * StaggerMs + Clicks * ClickGapMs + ArmingMs + RepeatingTicks * IntervalMs + 10000;
     QTimer::singleShot(limitMs, [] { QCoreApplication::exit(1); });
     const ProcessUsage usageBefore = processUsage();
     const std::int64_t started = nowNs();
@@ -170,25 +171,39 @@ int main(int argc, char *argv[])
     const Stats end = stats(drift);
     const Stats playStats = stats(playLateness);
 
-    const QString setup = QStringLiteral("%1 station timers, 3 clicks, %2 ms arming, %3 ticks at %4 ms, with a %5 ms player timer")
-                              .arg(Stations).arg(ArmingMs).arg(RepeatingTicks).arg(IntervalMs).arg(PlayMs);
+    const QString setup =
+        QStringLiteral("%1 station timers, 3 clicks, %2 ms arming, %3 ticks at %4 ms, with a %5 ms player timer")
+            .arg(Stations)
+            .arg(ArmingMs)
+            .arg(RepeatingTicks)
+            .arg(IntervalMs)
+            .arg(PlayMs);
     auto ms = [](double v) { return QString::number(v, 'f', 3) + QStringLiteral(" ms"); };
     if (rc != 0)
-        printRow(QStringLiteral("Timer accuracy: run did not finish"), QStringLiteral("%1 of %2 stations").arg(finished).arg(Stations),
-                 QStringLiteral("all"), 0);
+        printRow(QStringLiteral("Timer accuracy: run did not finish"),
+                 QStringLiteral("%1 of %2 stations").arg(finished).arg(Stations), QStringLiteral("all"), 0);
     printRow(QStringLiteral("Timer accuracy (%1): station tick lateness, mean").arg(setup), ms(tick.mean));
     printRow(QStringLiteral("Timer accuracy: station tick lateness, 99th / 99.9th percentile"),
              ms(tick.p99) + QStringLiteral(" / ") + ms(tick.p999));
-    printRow(QStringLiteral("Timer accuracy: station tick lateness, max (%1 ticks, %2 s)").arg(all.size()).arg(wallS, 0, 'f', 1),
+    printRow(QStringLiteral("Timer accuracy: station tick lateness, max (%1 ticks, %2 s)")
+                 .arg(all.size())
+                 .arg(wallS, 0, 'f', 1),
              ms(tick.max), QStringLiteral("< 5 ms"), tick.max < 5.0);
-    printRow(QStringLiteral("Timer accuracy: first (arming) tick lateness, mean / max; the repeating schedule starts there"),
-             ms(first.mean) + QStringLiteral(" / ") + ms(first.max));
-    printRow(QStringLiteral("Timer accuracy: cumulative drift after tick %1, mean / max of 32 stations").arg(RepeatingTicks),
-             ms(end.mean) + QStringLiteral(" / ") + ms(end.max), QStringLiteral("< 2 ms"), end.max < 2.0);
-    printRow(QStringLiteral("Timer accuracy: ticks of any timer more than 2 ms late, in how many separate moments; times the process was preempted"),
-             QStringLiteral("%1 in %2; %3").arg(late.size()).arg(moments(late))
+    printRow(
+        QStringLiteral("Timer accuracy: first (arming) tick lateness, mean / max; the repeating schedule starts there"),
+        ms(first.mean) + QStringLiteral(" / ") + ms(first.max));
+    printRow(
+        QStringLiteral("Timer accuracy: cumulative drift after tick %1, mean / max of 32 stations").arg(RepeatingTicks),
+        ms(end.mean) + QStringLiteral(" / ") + ms(end.max), QStringLiteral("< 2 ms"), end.max < 2.0);
+    printRow(QStringLiteral("Timer accuracy: ticks of any timer more than 2 ms late, in how many separate moments; "
+                            "times the process was preempted"),
+             QStringLiteral("%1 in %2; %3")
+                 .arg(late.size())
+                 .arg(moments(late))
                  .arg(usageAfter.involuntarySwitches - usageBefore.involuntarySwitches));
-    printRow(QStringLiteral("Timer accuracy: Timerplay-like tick lateness, mean / 99th percentile / max (%1 ticks)").arg(playLateness.size()),
-             ms(playStats.mean) + QStringLiteral(" / ") + ms(playStats.p99) + QStringLiteral(" / ") + ms(playStats.max));
+    printRow(QStringLiteral("Timer accuracy: Timerplay-like tick lateness, mean / 99th percentile / max (%1 ticks)")
+                 .arg(playLateness.size()),
+             ms(playStats.mean) + QStringLiteral(" / ") + ms(playStats.p99) + QStringLiteral(" / ")
+                 + ms(playStats.max));
     return rc;
 }

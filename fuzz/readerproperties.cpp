@@ -80,8 +80,8 @@ std::string checkAgainstReference(const QByteArray &data, const std::optional<Se
     for (int i = 0; i < 5; ++i) {
         const QString want = latin1((*expected)[static_cast<std::size_t>(i)]);
         if (field(*read, i) != want)
-            return "field " + std::to_string(i + 1) + " reads \"" + describe(field(*read, i))
-                + "\", the reference \"" + describe(want) + "\"";
+            return "field " + std::to_string(i + 1) + " reads \"" + describe(field(*read, i)) + "\", the reference \""
+                   + describe(want) + "\"";
     }
     return {};
 }
@@ -128,8 +128,8 @@ std::string checkRoundTrips(const QByteArray &data)
     }
 
     const QList<QByteArray> report = SettingsStore::reportBytes(safe).split('\n');
-    const char *labels[] = {"Tempo Gruppo A = ", "Tempo Gruppo B = ", "Contatore    A = ", "Contatore    B = ",
-                            "Option Password= "};
+    const char *labels[] = {
+        "Tempo Gruppo A = ", "Tempo Gruppo B = ", "Contatore    A = ", "Contatore    B = ", "Option Password= "};
     Settings values = safe;
     values.strPass = QStringLiteral("****");
     if (report.size() != 6 || !report.at(5).isEmpty())

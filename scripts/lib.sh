@@ -21,6 +21,7 @@ KIRVANO_TEST_PACKAGES=(
     xvfb xauth openbox x11-utils xdotool
     pulseaudio pulseaudio-utils sox
     desktop-file-utils appstream imagemagick
+    clang-format git
     dbus-x11 # on purpose: many desktops have it, and the tests must pass with its X11 bus autolaunch
 )
 

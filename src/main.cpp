@@ -1,7 +1,7 @@
-#include "shell/fonts.h"
 #include "platform/qt/qtmessagebox.h"
 #include "settings/settingsstore.h"
 #include "shell/bringtofront.h"
+#include "shell/fonts.h"
 #include "shell/mainwindow.h"
 #include "shell/singleinstance.h"
 #include "shell/translations.h"

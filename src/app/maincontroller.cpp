@@ -6,8 +6,8 @@
 
 namespace kirvano {
 
-const QString MainController::LoadProblemText = QStringLiteral(
-    "Problemi durante il caricamente della configurazione.\r\nImpostazioni di default.");
+const QString MainController::LoadProblemText =
+    QStringLiteral("Problemi durante il caricamente della configurazione.\r\nImpostazioni di default.");
 const QString MainController::ExitQuestion = QStringLiteral("Attenzione vuoi uscire?");
 
 MainController::MainController(const MainControls &controls, WindowFactory &windows, SettingsStore store,

@@ -36,8 +36,8 @@ struct MainControls
 class MainController : public OptionsHost
 {
 public:
-    MainController(const MainControls &controls, WindowFactory &windows, SettingsStore store,
-                   QString appFolder, QLocale locale = QLocale::system());
+    MainController(const MainControls &controls, WindowFactory &windows, SettingsStore store, QString appFolder,
+                   QLocale locale = QLocale::system());
     ~MainController() override;
 
     // Start-up: settings, splash, main window hidden until the hand-off.

@@ -3,7 +3,10 @@
 namespace kirvano {
 
 namespace {
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
 } // namespace
 
 void FieldReader::skipDelimiter()

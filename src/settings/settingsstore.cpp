@@ -14,7 +14,10 @@ namespace {
 
 const QByteArray CrLf("\r\n");
 
-QByteArray line(const QString &text) { return text.toLatin1() + CrLf; }
+QByteArray line(const QString &text)
+{
+    return text.toLatin1() + CrLf;
+}
 
 #ifdef Q_OS_WIN
 constexpr bool SettingsOwnerOnly = false;
@@ -40,7 +43,8 @@ SettingsStore::SaveResult writeWhole(const QString &path, const QByteArray &byte
 {
     const QFileInfo info(path);
     if (!makeFolder(info.absolutePath(), ownerOnly))
-        return {false, info.absoluteFilePath(), QStringLiteral("impossibile creare la cartella %1").arg(info.absolutePath())};
+        return {false, info.absoluteFilePath(),
+                QStringLiteral("impossibile creare la cartella %1").arg(info.absolutePath())};
 
     QSaveFile file(path);
     // A settings file that is a link or lies on a filesystem that refuses
@@ -66,7 +70,8 @@ SettingsStore::SaveResult writeWhole(const QString &path, const QByteArray &byte
 } // namespace
 
 SettingsStore::SettingsStore(QString settingsPath, QString reportPath)
-    : m_settingsPath(std::move(settingsPath)), m_reportPath(std::move(reportPath))
+    : m_settingsPath(std::move(settingsPath))
+    , m_reportPath(std::move(reportPath))
 {
 }
 
@@ -76,7 +81,7 @@ QString SettingsStore::defaultSettingsPath()
     return QStringLiteral("C:\\WINDOWS\\config_bmb.dat");
 #else
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/kirvano/config_bmb.dat");
+           + QStringLiteral("/kirvano/config_bmb.dat");
 #endif
 }
 
@@ -102,10 +107,9 @@ QByteArray SettingsStore::settingsBytes(const Settings &s)
 QByteArray SettingsStore::reportBytes(const Settings &s)
 {
     return line(QStringLiteral("Tempo Gruppo A = ") + s.strMin_a)
-        + line(QStringLiteral("Tempo Gruppo B = ") + s.strMin_b)
-        + line(QStringLiteral("Contatore    A = ") + s.strCnt_a)
-        + line(QStringLiteral("Contatore    B = ") + s.StrCnt_b)
-        + line(QStringLiteral("Option Password= ****"));
+           + line(QStringLiteral("Tempo Gruppo B = ") + s.strMin_b)
+           + line(QStringLiteral("Contatore    A = ") + s.strCnt_a)
+           + line(QStringLiteral("Contatore    B = ") + s.StrCnt_b) + line(QStringLiteral("Option Password= ****"));
 }
 
 bool SettingsStore::keepsPassword(const QString &password)

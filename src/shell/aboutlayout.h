@@ -54,6 +54,7 @@ struct ControlSpec
     int flags;
 };
 
+// clang-format off
 inline const std::array<ControlSpec, 5> Controls{{
     {"Image1", Picture, {120, 120, 2010, 3435}, PicturePath, Inherited, Stretched},
     {"Label1", Label, {2280, 120, 3135, 615}, Description, Inherited, Plain},
@@ -61,5 +62,6 @@ inline const std::array<ControlSpec, 5> Controls{{
     {"Label4", Label, {2280, 2040, 3135, 435}, maker::Web + QLatin1Char('\n') + maker::Mail, Inherited, Plain},
     {"Label3", Label, {2280, 3480, 3255, 255}, maker::Rights, Inherited, Plain},
 }};
+// clang-format on
 
 } // namespace kirvano::aboutlayout

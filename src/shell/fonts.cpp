@@ -14,9 +14,9 @@ bool hasFamily(const QString &face)
 void installFontSubstitutions()
 {
     // DSEG14 rather than DSEG7: the caption's "/" needs a glyph of its own.
-    QFont::insertSubstitutions(QStringLiteral("Digital-7"),
-                               {QStringLiteral("DSEG14 Classic"), QStringLiteral("DSEG7 Classic"),
-                                QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Digital-7"),
+        {QStringLiteral("DSEG14 Classic"), QStringLiteral("DSEG7 Classic"), QStringLiteral("DejaVu Sans Mono")});
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),

@@ -14,8 +14,8 @@ namespace kirvano::mainlayout {
 // The main window as drawn, in twips.
 
 inline const QString Caption = QStringLiteral("Kirvano  v. " KIRVANO_VERSION "  by Marbolin");
-constexpr int ClientWidth = 12390;  // 826 px
-constexpr int ClientHeight = 6615;  // 441 px
+constexpr int ClientWidth = 12390; // 826 px
+constexpr int ClientHeight = 6615; // 441 px
 
 constexpr FontSpec WindowFont{"MS Sans Serif", 8.25, true};
 constexpr FontSpec LabelFont{"Arial", 9.75, true}; // the station names
@@ -29,10 +29,12 @@ struct FrameSpec
 };
 
 // One frame per group, the second overlapping the first's bottom edge by one pixel row.
+// clang-format off
 constexpr std::array<FrameSpec, 2> Frames{{
     {"FraTimer1", "Gruppo A", {120, 0, 12135, 3255}},
     {"FraTimer2", "Gruppo B", {120, 3240, 12135, 3255}},
 }};
+// clang-format on
 
 struct BandSpec
 {
@@ -43,12 +45,14 @@ struct BandSpec
 
 // The navy band under each row of eight tiles.
 constexpr Colour BandColour = 0x800000;
+// clang-format off
 constexpr std::array<BandSpec, 4> Bands{{
     {"Shape1", 0, {360, 480, 11415, 1215}},
     {"Shape2", 0, {360, 1920, 11415, 1215}},
     {"Shape3", 1, {360, 480, 11415, 1215}},
     {"Shape4", 1, {360, 1920, 11415, 1215}},
 }};
+// clang-format on
 
 // A station tile: two rows of eight per frame, one inch apart.
 struct TileSpec

@@ -43,8 +43,7 @@ QString stateWord(Station::Phase phase)
 
 } // namespace
 
-MainWindow::MainWindow(const QString &appFolder, const QString &settingsPath, QWidget *parent)
-    : QMainWindow(parent)
+MainWindow::MainWindow(const QString &appFolder, const QString &settingsPath, QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(mainlayout::Caption);
@@ -72,11 +71,11 @@ MainWindow::MainWindow(const QString &appFolder, const QString &settingsPath, QW
     m_messageBox = std::make_unique<QtMessageBox>(this);
     m_factory = std::make_unique<QtWindowFactory>(this);
 
-    MainControls controls{*m_window, *m_Timerplay, *m_Timerlogo, *m_wmp1, *m_messageBox,
-                          [this](const StationParams &p) {
-                              const Tile &t = m_tiles.at(p.number - 1);
-                              return StationControls{*t.led, *t.buttonAdapter, *t.timer};
-                          }};
+    MainControls controls{
+        *m_window, *m_Timerplay, *m_Timerlogo, *m_wmp1, *m_messageBox, [this](const StationParams &p) {
+            const Tile &t = m_tiles.at(p.number - 1);
+            return StationControls{*t.led, *t.buttonAdapter, *t.timer};
+        }};
     m_controller = std::make_unique<MainController>(controls, *m_factory, SettingsStore(settingsPath), appFolder);
     describeStations();
 
@@ -178,7 +177,9 @@ void MainWindow::describeStations()
     for (const StationParams &p : stationTable()) {
         const Tile &t = m_tiles[p.number - 1];
         Station &station = m_controller->board().station(p.number);
-        auto name = [t, text = p.labelText] { t.button->setAccessibleName(text + QStringLiteral(", ") + t.button->text()); };
+        auto name = [t, text = p.labelText] {
+            t.button->setAccessibleName(text + QStringLiteral(", ") + t.button->text());
+        };
         auto description = [t, text = p.labelText](Station::Phase phase) {
             t.button->setAccessibleDescription(text + QLatin1Char(' ') + stateWord(phase));
         };

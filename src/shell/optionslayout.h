@@ -49,6 +49,7 @@ struct ControlSpec
 // Containers come before their controls, and later controls lie above
 // earlier ones: the three pages lie on top of each other to the right of
 // the list, and the login panel, made last, covers them all.
+// clang-format off
 constexpr std::array<ControlSpec, 26> Controls{{
     {"lstopt", List, nullptr, {120, 240, 975, 2595}, nullptr, Inherited, Plain},
 
@@ -84,6 +85,7 @@ constexpr std::array<ControlSpec, 26> Controls{{
      Hidden | FitsText | Centred | Red},
     {"Cmdlog", Button, "Framelog", {1320, 1920, 1815, 375}, "LogIn", Inherited, Default},
 }};
+// clang-format on
 
 constexpr std::array<const char *, 3> PageItems{"Tempo", "Contatore", "Password"};
 

@@ -59,7 +59,7 @@ QWidget *createWidget(const ControlSpec &drawn, QWidget *parent)
         label->setAlignment(Qt::AlignTop
                             | (drawn.flags & Centred   ? Qt::AlignHCenter
                                : drawn.flags & Counter ? Qt::AlignRight
-                                                      : Qt::AlignLeft));
+                                                       : Qt::AlignLeft));
         label->setWordWrap(!(drawn.flags & FitsText));
         return label;
     }

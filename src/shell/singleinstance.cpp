@@ -39,7 +39,7 @@ QString socketNameFor(const QString &identity)
 {
     const QByteArray hash = QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/kirvano-")
-        + QString::fromLatin1(hash);
+           + QString::fromLatin1(hash);
 }
 
 bool waitForLine(QLocalSocket &socket, int timeoutMs)
@@ -56,7 +56,9 @@ bool waitForLine(QLocalSocket &socket, int timeoutMs)
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString &settingsPath) : m_settingsPath(settingsPath) {}
+SingleInstance::SingleInstance(const QString &settingsPath) : m_settingsPath(settingsPath)
+{
+}
 
 SingleInstance::~SingleInstance() = default;
 
@@ -121,7 +123,7 @@ bool SingleInstance::askRunningBoardToComeForward() const
         if (socket.waitForConnected(1000)) {
             socket.write(ComeForwardRequest);
             return socket.waitForBytesWritten(1000) && waitForLine(socket, 3000)
-                && socket.readLine() == ComeForwardDone;
+                   && socket.readLine() == ComeForwardDone;
         }
         if (waited.elapsed() > 1000)
             return false;

@@ -42,11 +42,13 @@ struct ControlSpec
     int flags;
 };
 
+// clang-format off
 inline const std::array<ControlSpec, 4> Controls{{
     {"Label1", {480, 960, 2505, 600}, QStringLiteral("Kirvano ® "), Comic2175Bold, FitsText | Centred},
     {"Label2", {3000, 1200, 1155, 270}, QStringLiteral(" vers.:" KIRVANO_VERSION), Arial1125Bold, FitsText | Centred},
     {"Label6", {480, 2400, 3015, 705}, maker::Web + QLatin1Char('\n') + maker::Mail, Arial12Bold, Plain},
     {"Label3", {480, 3120, 4215, 255}, maker::Rights, Arial975Bold, Plain},
 }};
+// clang-format on
 
 } // namespace kirvano::splashlayout

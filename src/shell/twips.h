@@ -7,7 +7,10 @@ namespace kirvano {
 // The windows were drawn in twips, 1440 to the inch: 15 to a pixel at 96 dpi.
 constexpr int TwipsPerPixel = 15;
 
-constexpr int px(int twips) { return twips / TwipsPerPixel; }
+constexpr int px(int twips)
+{
+    return twips / TwipsPerPixel;
+}
 
 // A rectangle in twips, relative to its container's top-left corner.
 struct TwipRect

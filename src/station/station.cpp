@@ -8,7 +8,11 @@
 namespace kirvano {
 
 Station::Station(const StationParams &params, IShape &led, IButton &button, ITimer &timer, StationContext &context)
-    : m_params(params), m_led(led), m_button(button), m_timer(timer), m_context(context)
+    : m_params(params)
+    , m_led(led)
+    , m_button(button)
+    , m_timer(timer)
+    , m_context(context)
 {
     m_button.onClick([this] { CmdStart_Click(); });
     m_timer.onTick([this] { Timer_Timer(); });

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/settings.h"
 #include "alarm/soundqueue.h"
+#include "settings/settings.h"
 
 #include <QLocale>
 #include <QString>

@@ -11,7 +11,9 @@ class PollingReference
 {
 public:
     PollingReference(const SoundQueue &soundQueue, ITimer &Timerplay, IMediaPlayer &wmp1)
-        : m_soundQueue(soundQueue), m_Timerplay(Timerplay), m_wmp1(wmp1)
+        : m_soundQueue(soundQueue)
+        , m_Timerplay(Timerplay)
+        , m_wmp1(wmp1)
     {
         m_Timerplay.onTick([this] { tick(); });
     }

@@ -125,7 +125,10 @@ TEST_F(AlarmPlayerTest, OneExpiredStationIsStartedEvery5310Ms)
 TEST(AlarmPlayer, SeveralStationsTakeTurnsInSlotOrder)
 {
     const std::vector<std::vector<int>> sets = {
-        {0, 31}, {3, 7, 20}, {1, 2, 3, 4, 5}, {0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30},
+        {0, 31},
+        {3, 7, 20},
+        {1, 2, 3, 4, 5},
+        {0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30},
     };
     for (const auto &expired : sets) {
         SCOPED_TRACE(::testing::Message() << expired.size() << " stations from slot " << expired.front());

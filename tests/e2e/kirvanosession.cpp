@@ -21,7 +21,9 @@ KirvanoSession::KirvanoSession(const QString &name)
 }
 
 KirvanoSession::KirvanoSession(QString home, QString config, QString work)
-    : m_home(std::move(home)), m_config(std::move(config)), m_work(std::move(work))
+    : m_home(std::move(home))
+    , m_config(std::move(config))
+    , m_work(std::move(work))
 {
 }
 

@@ -35,7 +35,7 @@ bool MonitorRecorder::start()
     if (!waitUntil([this] { return position() >= Rate / 10 || m_parec.state() == QProcess::NotRunning; }, 5000)
         || m_parec.state() == QProcess::NotRunning) {
         m_error = QStringLiteral("parec records nothing from test_sink.monitor: ")
-            + QString::fromLocal8Bit(m_parec.readAllStandardError());
+                  + QString::fromLocal8Bit(m_parec.readAllStandardError());
         return false;
     }
     return true;

@@ -40,7 +40,7 @@ const QByteArray DefaultSettings = "1\r\n1\r\n0\r\n0\r\n4826\r\n";
 QByteArray report(const char *minA, const char *minB, const char *cntA, const char *cntB)
 {
     return QByteArray("Tempo Gruppo A = ") + minA + "\r\nTempo Gruppo B = " + minB + "\r\nContatore    A = " + cntA
-        + "\r\nContatore    B = " + cntB + "\r\nOption Password= ****\r\n";
+           + "\r\nContatore    B = " + cntB + "\r\nOption Password= ****\r\n";
 }
 
 // Where a station's START button and a point of its LED's rim (the ring
@@ -51,8 +51,14 @@ QPoint tileOrigin(int station)
     const int frameTop = station <= 16 ? 0 : 216;
     return QPoint(8 + 96 * (k % 8), frameTop + 96 * (k / 8));
 }
-QPoint startButton(int station) { return tileOrigin(station) + QPoint(68, 72); }
-QPoint ledRim(int station) { return tileOrigin(station) + QPoint(36, 72); }
+QPoint startButton(int station)
+{
+    return tileOrigin(station) + QPoint(68, 72);
+}
+QPoint ledRim(int station)
+{
+    return tileOrigin(station) + QPoint(36, 72);
+}
 
 const QColor Green(0, 192, 0);
 const QColor Red(255, 0, 0);
@@ -60,7 +66,7 @@ const QColor Red(255, 0, 0);
 bool near(const QColor &a, const QColor &b)
 {
     return a.isValid() && qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8
-        && qAbs(a.blue() - b.blue()) <= 8;
+           && qAbs(a.blue() - b.blue()) <= 8;
 }
 
 std::string describe(const QColor &c)
@@ -97,8 +103,7 @@ protected:
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             GTEST_SKIP() << "no X display: scripts/test runs these tests under Xvfb with a window manager";
         const QString missing = X11Desktop::missingTools();
-        ASSERT_TRUE(missing.isEmpty()) << "missing tools: " << missing.toStdString()
-                                       << " (scripts/test installs them)";
+        ASSERT_TRUE(missing.isEmpty()) << "missing tools: " << missing.toStdString() << " (scripts/test installs them)";
         ASSERT_TRUE(QFile::exists(KirvanoSession::program()))
             << "KIRVANO_E2E_PROGRAM names no program: " << KirvanoSession::program().toStdString();
         X11Desktop::parkPointer();
@@ -110,9 +115,10 @@ protected:
             return;
         std::cerr << "program output:\n" << session->output().toStdString() << std::endl;
         // What the screen showed, for the one who reads the failure.
-        const QString shot = QStringLiteral("%1/e2e-%2.png")
-                                 .arg(qEnvironmentVariable("KIRVANO_TEST_BINARY_DIR", QStringLiteral(".")),
-                                      QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        const QString shot =
+            QStringLiteral("%1/e2e-%2.png")
+                .arg(qEnvironmentVariable("KIRVANO_TEST_BINARY_DIR", QStringLiteral(".")),
+                     QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         if (X11Desktop::screenshot().save(shot))
             std::cerr << "screenshot: " << shot.toStdString() << std::endl;
     }
@@ -252,8 +258,8 @@ TEST_F(OperatorTest, OptionsLoginAndANewUnitLengthIsSaved)
     X11Desktop::type(*dialog, QStringLiteral("15"));
     X11Desktop::click(*dialog, imposta);
 
-    EXPECT_TRUE(waitUntil([&] { return KirvanoSession::read(k.settingsPath()) == "15\r\n1\r\n0\r\n0\r\n4826\r\n"; },
-                          5000))
+    EXPECT_TRUE(
+        waitUntil([&] { return KirvanoSession::read(k.settingsPath()) == "15\r\n1\r\n0\r\n0\r\n4826\r\n"; }, 5000))
         << "settings file: " << KirvanoSession::read(k.settingsPath()).value_or("(none)").toStdString();
     EXPECT_EQ(KirvanoSession::read(k.reportPath()), report("15", "1", "0", "0"));
     EXPECT_TRUE(k.isRunning());
@@ -314,7 +320,8 @@ TEST_F(OperatorTest, ASecondStartBringsTheBoardForwardAndEndsWithoutWriting)
     auto main = waitForMainWindow(20000);
     ASSERT_TRUE(main) << "the main window did not come up";
 
-    X11Desktop::run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QStringLiteral("--sync"), main->window.id});
+    X11Desktop::run(QStringLiteral("xdotool"),
+                    {QStringLiteral("windowminimize"), QStringLiteral("--sync"), main->window.id});
     ASSERT_TRUE(waitUntil([&] { return !k.hasWindow(IsMainWindow); }, 5000)) << "the main window was not minimised";
     // However long the board has run, its lock is not taken for stale.
     QFile lock(k.settingsPath() + ".lock");
@@ -338,7 +345,8 @@ TEST_F(OperatorTest, ASecondStartBringsTheBoardForwardAndEndsWithoutWriting)
     ASSERT_TRUE(main) << "the running board did not come forward";
     ASSERT_TRUE(k.isRunning());
     main->clickStart(1);
-    EXPECT_TRUE(waitUntil([&] { return KirvanoSession::read(k.settingsPath()) == "1\r\n1\r\n6\r\n7\r\n4826\r\n"; }, 15000))
+    EXPECT_TRUE(
+        waitUntil([&] { return KirvanoSession::read(k.settingsPath()) == "1\r\n1\r\n6\r\n7\r\n4826\r\n"; }, 15000))
         << "settings file: " << KirvanoSession::read(k.settingsPath()).value_or("(none)").toStdString();
 }
 

@@ -39,8 +39,8 @@ QByteArray X11Desktop::run(const QString &program, const QStringList &args, int 
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
         p.waitForFinished();
-        ADD_FAILURE() << program.toStdString() << " " << args.join(' ').toStdString() << ": no answer in "
-                      << timeoutMs << " ms";
+        ADD_FAILURE() << program.toStdString() << " " << args.join(' ').toStdString() << ": no answer in " << timeoutMs
+                      << " ms";
         return {};
     }
     return p.readAllStandardOutput();
@@ -57,8 +57,8 @@ WindowInfo X11Desktop::info(const QString &id)
     w.id = id;
     const QRegularExpressionMatch title = QRegularExpression(QStringLiteral("Window id: \\S+ \"(.*)\"")).match(out);
     w.title = title.captured(1);
-    w.geometry = QRect(field(out, "Absolute upper-left X"), field(out, "Absolute upper-left Y"),
-                       field(out, "Width"), field(out, "Height"));
+    w.geometry = QRect(field(out, "Absolute upper-left X"), field(out, "Absolute upper-left Y"), field(out, "Width"),
+                       field(out, "Height"));
     w.offset = QPoint(field(out, "Relative upper-left X"), field(out, "Relative upper-left Y"));
     w.viewable = out.contains(QLatin1String("Map State: IsViewable"));
     w.overrideRedirect = out.contains(QLatin1String("Override Redirect State: yes"));
@@ -69,9 +69,9 @@ QList<WindowInfo> X11Desktop::windowsOf(qint64 pid)
 {
     // Without a match xdotool exits with 1 and prints nothing, which is fine here.
     QProcess p;
-    p.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
-                                        QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"),
-                                        QStringLiteral(".*")});
+    p.start(QStringLiteral("xdotool"),
+            {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+             QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"), QStringLiteral(".*")});
     p.waitForFinished(5000);
     QList<WindowInfo> windows;
     const QStringList ids = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -86,10 +86,10 @@ QList<WindowInfo> X11Desktop::windowsOf(qint64 pid)
 
 void X11Desktop::click(const WindowInfo &window, QPoint at)
 {
-    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), window.id,
-                                    QString::number(at.x()), QString::number(at.y()), QStringLiteral("mousedown"),
-                                    QStringLiteral("1"), QStringLiteral("sleep"), QStringLiteral("0.15"),
-                                    QStringLiteral("mouseup"), QStringLiteral("1")});
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QStringLiteral("--window"), window.id, QString::number(at.x()),
+         QString::number(at.y()), QStringLiteral("mousedown"), QStringLiteral("1"), QStringLiteral("sleep"),
+         QStringLiteral("0.15"), QStringLiteral("mouseup"), QStringLiteral("1")});
 }
 
 void X11Desktop::parkPointer()
@@ -119,9 +119,8 @@ void X11Desktop::type(const WindowInfo &window, const QString &text)
 QImage X11Desktop::screenshot()
 {
     QImage image;
-    image.loadFromData(run(QStringLiteral("import"),
-                           {QStringLiteral("-silent"), QStringLiteral("-window"), QStringLiteral("root"),
-                            QStringLiteral("ppm:-")}),
+    image.loadFromData(run(QStringLiteral("import"), {QStringLiteral("-silent"), QStringLiteral("-window"),
+                                                      QStringLiteral("root"), QStringLiteral("ppm:-")}),
                        "PPM");
     return image;
 }

@@ -19,8 +19,8 @@ struct WindowInfo
     QString title;
     // Menus and tooltips bypass the window manager; windows and dialogs do not.
     bool overrideRedirect = false;
-    QRect geometry;   // the client area, in root coordinates
-    QPoint offset;    // its place inside the window manager's frame
+    QRect geometry; // the client area, in root coordinates
+    QPoint offset;  // its place inside the window manager's frame
     bool viewable = false;
 };
 

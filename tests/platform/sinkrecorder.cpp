@@ -26,7 +26,8 @@ QString SinkRecorder::start(const QString &server)
     env.insert(QStringLiteral("PULSE_SERVER"), server);
     m_parec.setProcessEnvironment(env);
     m_parec.setProcessChannelMode(QProcess::SeparateChannels);
-    QObject::connect(&m_parec, &QProcess::readyReadStandardOutput, &m_parec, [this] { m_audio += m_parec.readAllStandardOutput(); });
+    QObject::connect(&m_parec, &QProcess::readyReadStandardOutput, &m_parec,
+                     [this] { m_audio += m_parec.readAllStandardOutput(); });
     m_parec.start(QStringLiteral("parec"),
                   {QStringLiteral("--raw"), QStringLiteral("--latency-msec=20"), QStringLiteral("-d"),
                    QStringLiteral("test_sink.monitor"), QStringLiteral("--format=s16le"),

@@ -47,14 +47,13 @@ QString PrivateSoundServer::start()
     m_process.setStandardOutputFile(dir + QStringLiteral("/log"));
     m_process.setStandardErrorFile(dir + QStringLiteral("/log"), QIODevice::Append);
     // norewinds: without it the first sound reaches the sink up to 2 s late.
-    m_process.start(QStringLiteral("pulseaudio"),
-                    {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
-                     QStringLiteral("--use-pid-file=no"), QStringLiteral("--exit-idle-time=-1"),
-                     QStringLiteral("--disallow-exit"), QStringLiteral("--realtime=no"),
-                     QStringLiteral("--high-priority=no"), QStringLiteral("--no-cpu-limit"), QStringLiteral("-L"),
-                     QStringLiteral("module-null-sink sink_name=test_sink rate=48000 channels=2 norewinds=1"),
-                     QStringLiteral("-L"),
-                     QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(m_socket)});
+    m_process.start(
+        QStringLiteral("pulseaudio"),
+        {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
+         QStringLiteral("--use-pid-file=no"), QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
+         QStringLiteral("--realtime=no"), QStringLiteral("--high-priority=no"), QStringLiteral("--no-cpu-limit"),
+         QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=test_sink rate=48000 channels=2 norewinds=1"),
+         QStringLiteral("-L"), QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(m_socket)});
     if (!m_process.waitForStarted(5000))
         return QStringLiteral("pulseaudio did not start: ") + m_process.errorString();
 

@@ -45,8 +45,14 @@ TEST(QtMediaPlayerNoServer, PlaysNothingAndHoldsNothingUp)
     file.close();
 
     // Good files, the same again, unplayable and missing ones in between.
-    const QStringList paths = {stationSound(1), stationSound(1), garbage, stationSound(4), garbage, garbage,
-                               QStringLiteral("/nonexistent/suoni_timer/2.wav"), stationSound(32)};
+    const QStringList paths = {stationSound(1),
+                               stationSound(1),
+                               garbage,
+                               stationSound(4),
+                               garbage,
+                               garbage,
+                               QStringLiteral("/nonexistent/suoni_timer/2.wav"),
+                               stationSound(32)};
     for (const QString &path : paths) {
         took.restart();
         wmp1->setURL(path);

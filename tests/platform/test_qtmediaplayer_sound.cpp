@@ -123,8 +123,8 @@ TEST_F(QtMediaPlayerSound, PlaysAStationSoundOnceAtVolume82)
 
     // Once, whole: the sound lasts as long as the file and does not come back.
     const double heard = rec.lastSound() - start;
-    std::cout << "heard " << heard << " ms of a " << info.milliseconds << " ms file, " << start
-              << " ms after setURL" << std::endl;
+    std::cout << "heard " << heard << " ms of a " << info.milliseconds << " ms file, " << start << " ms after setURL"
+              << std::endl;
     EXPECT_NEAR(heard, info.milliseconds, 300);
     EXPECT_LT(loop.longestGap(), StallMs);
 }

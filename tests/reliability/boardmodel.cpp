@@ -23,8 +23,8 @@ QString halvesText(double value)
 
 } // namespace
 
-BoardModel::BoardModel(const Station &designed, QString appFolder, QString minutesA, QString minutesB,
-                       qint64 counterA, qint64 counterB)
+BoardModel::BoardModel(const Station &designed, QString appFolder, QString minutesA, QString minutesB, qint64 counterA,
+                       qint64 counterB)
     : m_appFolder(std::move(appFolder))
     , m_minutesA(std::move(minutesA))
     , m_minutesB(std::move(minutesB))

@@ -47,8 +47,7 @@ QString storedMinutes(const QString &box)
 QByteArray settingsFile(const BoardModel &model, const QString &password)
 {
     return (model.minutes(0) + QStringLiteral("\r\n") + model.minutes(1) + QStringLiteral("\r\n") + model.counter(0)
-            + QStringLiteral("\r\n") + model.counter(1) + QStringLiteral("\r\n") + password
-            + QStringLiteral("\r\n"))
+            + QStringLiteral("\r\n") + model.counter(1) + QStringLiteral("\r\n") + password + QStringLiteral("\r\n"))
         .toLatin1();
 }
 
@@ -92,8 +91,8 @@ BoardModelCheck::BoardModelCheck(quint64 seed) : m_seed(seed), m_random(seed)
     designed.caption = m_h->start(1).caption();
     designed.fontName = m_h->start(1).fontName();
     designed.fontSize = m_h->start(1).fontSize();
-    m_model = std::make_unique<BoardModel>(designed, m_h->folder + QStringLiteral("/app"), minutesA, minutesB,
-                                           counterA, counterB);
+    m_model = std::make_unique<BoardModel>(designed, m_h->folder + QStringLiteral("/app"), minutesA, minutesB, counterA,
+                                           counterB);
     m_h->writeSettings(settingsFile(*m_model, m_password));
     note("settings " + text(minutesA) + " " + text(minutesB) + " " + std::to_string(counterA) + " "
          + std::to_string(counterB) + " " + text(m_password) + ", until t=" + std::to_string(m_horizon));
@@ -255,8 +254,8 @@ std::string BoardModelCheck::clickStart(int n)
         ++m_expectedMessages;
         if (!expectQuestion || shown.prompt != QStringLiteral("Stop Timer%1?").arg(n) || shown.flags != 36
             || shown.title != QStringLiteral("Kirvano")) {
-            duringQuestion = fail("unexpected message box " + text(shown.prompt) + " flags "
-                                  + std::to_string(shown.flags));
+            duringQuestion =
+                fail("unexpected message box " + text(shown.prompt) + " flags " + std::to_string(shown.flags));
             return mb::No;
         }
         // The operator takes a while; the stations and the alarm go on meanwhile.
@@ -264,9 +263,9 @@ std::string BoardModelCheck::clickStart(int n)
         return q.yes ? mb::Yes : mb::No;
     };
     note("click START " + std::to_string(n)
-         + (expectQuestion ? ", answer " + std::string(q.yes ? "Yes" : "No") + " after " + std::to_string(q.delay)
-                                 + " ms"
-                           : std::string()));
+         + (expectQuestion
+                ? ", answer " + std::string(q.yes ? "Yes" : "No") + " after " + std::to_string(q.delay) + " ms"
+                : std::string()));
     m_h->start(n).click();
     m_h->messages.responder = nullptr;
 
@@ -345,7 +344,8 @@ std::string BoardModelCheck::clearCall()
 
 std::string BoardModelCheck::optionsSession()
 {
-    static const char *typed[] = {"1", "2", "3", "5", "15", "99", "0", "", "-5", ".5", "07", "5.", "3,", " 4", "x", "1x"};
+    static const char *typed[] = {"1",  "2",  "3",  "5",  "15", "99", "0", "",
+                                  "-5", ".5", "07", "5.", "3,", " 4", "x", "1x"};
     MainController &main = *m_h->main;
     note("open Option, password " + text(m_password));
     main.mnOption_Click();

@@ -66,8 +66,8 @@ TEST(BoardModel, RealBoardAgreesWithTheModelOnSeededSequences)
                 static_cast<unsigned long long>(count), steps, simulated / 3600000.0,
                 static_cast<long long>(timer.elapsed()), total.clicks, total.questionsYes + total.questionsNo,
                 total.questionsYes, total.yesAfterExpiry, total.cancels, static_cast<long long>(total.expiries),
-                static_cast<long long>(total.plays), total.stopAlls, total.clearedByClearCall,
-                total.optionsSessions, total.counterResets);
+                static_cast<long long>(total.plays), total.stopAlls, total.clearedByClearCall, total.optionsSessions,
+                total.counterResets);
 
     if (count >= 500 && failures == 0) {
         // The sequences must keep reaching the corners, or agreeing means little.

@@ -65,7 +65,8 @@ TEST(FuzzCorpus, SeedsLoadAsTheirNamesSay)
     int valid = 0;
     int failing = 0;
     for (const QFileInfo &file : dir.entryInfoList(QDir::Files, QDir::Name)) {
-        const bool loads = SettingsStore(file.filePath(), test::freshFolder("report") + "/config.txt").load().has_value();
+        const bool loads =
+            SettingsStore(file.filePath(), test::freshFolder("report") + "/config.txt").load().has_value();
         if (file.fileName().startsWith(QStringLiteral("valid-"))) {
             EXPECT_TRUE(loads) << file.fileName().toStdString();
             ++valid;

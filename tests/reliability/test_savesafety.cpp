@@ -54,8 +54,8 @@ TEST(SaveSafety, KilledWhileSavingLeavesACompleteOldOrNewFile)
         ASSERT_TRUE(child.waitForStarted(30000)) << child.errorString().toStdString();
         // Mostly once it is saving, sometimes while it is still starting.
         if (random() % 8 != 0) {
-            ASSERT_TRUE(child.waitForReadyRead(30000)) << "the saver never started saving: "
-                                                       << child.readAllStandardError().toStdString();
+            ASSERT_TRUE(child.waitForReadyRead(30000))
+                << "the saver never started saving: " << child.readAllStandardError().toStdString();
         } else {
             ++killedBeforeFirstSave;
         }
@@ -86,7 +86,7 @@ TEST(SaveSafety, KilledWhileSavingLeavesACompleteOldOrNewFile)
     // leave that file behind; harmless, since nothing reads it, but counted.
     const int strays = static_cast<int>(QDir(folder + QStringLiteral("/config")).entryList(QDir::Files).size()
                                         + QDir(folder).entryList(QDir::Files).size())
-        - 2;
+                       - 2;
     std::printf("%d temporary files left behind by interrupted saves\n", strays);
     // Kills must have landed at different points of the loop.
     EXPECT_GT(seen[0], kills / 10);
@@ -154,7 +154,8 @@ TEST(SaveSafety, UnwritableFolderGivesAClearMessageKeepsTheValuesAndRecovers)
         EXPECT_EQ(shown.flags, mb::OkOnly | mb::Critical);
         EXPECT_EQ(shown.title, "Kirvano");
         EXPECT_TRUE(shown.prompt.startsWith("Impossibile salvare la configurazione")) << shown.prompt.toStdString();
-        const QString failedFile = b.blocksSettingsFile ? QStringLiteral("config_bmb.dat") : QStringLiteral("config.txt");
+        const QString failedFile =
+            b.blocksSettingsFile ? QStringLiteral("config_bmb.dat") : QStringLiteral("config.txt");
         EXPECT_TRUE(shown.prompt.contains(failedFile)) << shown.prompt.toStdString();
         EXPECT_EQ(h.main->settings(), (Settings{"3", "6", "10", "20", "pw"}));
 

@@ -39,7 +39,7 @@ TEST(OptionsRules, MinutesTakeTheLeadingNumberAndAtLeastOne)
         const char *typed;
         const char *stored;
     } cases[] = {
-        {"0", "1"},  {"-5", "1"}, {".5", "1"}, {"", "1"},  {"07", "7"}, {"5.", "5"}, {"3,", "3"},
+        {"0", "1"},  {"-5", "1"},  {".5", "1"}, {"", "1"},   {"07", "7"}, {"5.", "5"},  {"3,", "3"},
         {"x9", "1"}, {"99", "99"}, {" 8", "8"}, {"+4", "4"}, {"1.", "1"}, {"12", "12"},
     };
     for (const auto &c : cases)
@@ -66,7 +66,13 @@ TEST(OptionsRules, ANewPasswordIsTakenOnlyWhenTheFileGivesItBack)
         for (QChar b : alphabet)
             candidates << QString(a) + b;
     }
-    candidates << "\"ab" << " 482" << "48,6" << "ab\"c" << "ab  " << "\"\"" << "a\"b,";
+    candidates << "\"ab"
+               << " 482"
+               << "48,6"
+               << "ab\"c"
+               << "ab  "
+               << "\"\""
+               << "a\"b,";
 
     QStringList refused;
     for (const QString &password : candidates) {

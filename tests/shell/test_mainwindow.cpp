@@ -1,13 +1,13 @@
 #include "shell/mainwindow.h"
 
-#include "shell/ledshape.h"
 #include "platform/qt/qtmediaplayer.h"
 #include "platform/qt/qttimer.h"
+#include "shell/ledshape.h"
 #include "station/station.h"
 #include "support/testenv.h"
 
-#include <QAction>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>

@@ -90,18 +90,18 @@ struct Lettering
 };
 
 const Lettering Fonts[] = {
-    {"frmoption", "MS Sans Serif", 8.25, false},  {"lstopt", "MS Sans Serif", 8.25, false},
-    {"Framelog", "MS Sans Serif", 8.25, false},   {"Lblogin", "MS Sans Serif", 9.75, false},
-    {"Textlog", "MS Sans Serif", 8.25, false},    {"Lbkopass", "MS Sans Serif", 9.75, false},
-    {"Cmdlog", "MS Sans Serif", 8.25, false},     {"Frametmp", "MS Sans Serif", 8.25, false},
-    {"Label34", "MS Sans Serif", 9.75, false},    {"Label2", "MS Sans Serif", 9.75, true},
-    {"TextMin_A", "MS Sans Serif", 12, false},    {"Label4", "MS Sans Serif", 9.75, true},
-    {"TextMin_B", "MS Sans Serif", 12, false},    {"Lbokmin", "MS Sans Serif", 12, false},
-    {"Cmdimp", "MS Sans Serif", 8.25, false},     {"Label3", "MS Sans Serif", 9.75, false},
-    {"Label5", "MS Sans Serif", 9.75, true},      {"Lbcnt_a", "Arial", 14.25, false},
-    {"Label6", "MS Sans Serif", 9.75, true},      {"Lbcnt_b", "Arial", 14.25, false},
-    {"Cmdrstcnt", "MS Sans Serif", 8.25, false},  {"Textnewpass", "MS Sans Serif", 8.25, false},
-    {"Cmdpass", "MS Sans Serif", 8.25, false},    {"lbokpass", "MS Sans Serif", 9.75, false},
+    {"frmoption", "MS Sans Serif", 8.25, false}, {"lstopt", "MS Sans Serif", 8.25, false},
+    {"Framelog", "MS Sans Serif", 8.25, false},  {"Lblogin", "MS Sans Serif", 9.75, false},
+    {"Textlog", "MS Sans Serif", 8.25, false},   {"Lbkopass", "MS Sans Serif", 9.75, false},
+    {"Cmdlog", "MS Sans Serif", 8.25, false},    {"Frametmp", "MS Sans Serif", 8.25, false},
+    {"Label34", "MS Sans Serif", 9.75, false},   {"Label2", "MS Sans Serif", 9.75, true},
+    {"TextMin_A", "MS Sans Serif", 12, false},   {"Label4", "MS Sans Serif", 9.75, true},
+    {"TextMin_B", "MS Sans Serif", 12, false},   {"Lbokmin", "MS Sans Serif", 12, false},
+    {"Cmdimp", "MS Sans Serif", 8.25, false},    {"Label3", "MS Sans Serif", 9.75, false},
+    {"Label5", "MS Sans Serif", 9.75, true},     {"Lbcnt_a", "Arial", 14.25, false},
+    {"Label6", "MS Sans Serif", 9.75, true},     {"Lbcnt_b", "Arial", 14.25, false},
+    {"Cmdrstcnt", "MS Sans Serif", 8.25, false}, {"Textnewpass", "MS Sans Serif", 8.25, false},
+    {"Cmdpass", "MS Sans Serif", 8.25, false},   {"lbokpass", "MS Sans Serif", 9.75, false},
     {"Label1", "MS Sans Serif", 8.25, false},
 };
 
@@ -261,9 +261,8 @@ TEST_F(OptionsWindowTest, ControlsSitWhereTheyWereDrawn)
         if (w->objectName().isEmpty() || w->parentWidget() == child("lstopt")
             || w->parentWidget()->parentWidget() == child("lstopt"))
             continue;
-        const auto known = std::find_if(std::begin(Drawn), std::end(Drawn), [w](const Placement &p) {
-            return w->objectName() == QLatin1String(p.name);
-        });
+        const auto known = std::find_if(std::begin(Drawn), std::end(Drawn),
+                                        [w](const Placement &p) { return w->objectName() == QLatin1String(p.name); });
         EXPECT_NE(known, std::end(Drawn)) << w->objectName().toStdString();
     }
 }
@@ -291,8 +290,7 @@ TEST_F(OptionsWindowTest, FontsColoursAndCaptions)
         SCOPED_TRACE(name);
         auto *counter = child<QLabel>(name);
         EXPECT_TRUE(counter->autoFillBackground());
-        EXPECT_EQ(counter->palette().color(QPalette::Window),
-                  QApplication::palette().color(QPalette::HighlightedText));
+        EXPECT_EQ(counter->palette().color(QPalette::Window), QApplication::palette().color(QPalette::HighlightedText));
         EXPECT_EQ(counter->frameShape(), QFrame::Box);
         EXPECT_EQ(counter->lineWidth(), 1);
         EXPECT_TRUE(counter->alignment() & Qt::AlignRight);
@@ -642,7 +640,7 @@ TEST_F(OptionsWindowTest, AFailedSaveIsNotConfirmedAndTheDialogGoesOn)
     host.savesWork = false;
     typeOver("TextMin_A", "9");
     click("Cmdimp");
-    EXPECT_EQ(host.values.strMin_a, "9"); // it holds in memory
+    EXPECT_EQ(host.values.strMin_a, "9");      // it holds in memory
     EXPECT_TRUE(child("Lbokmin")->isHidden()); // but is not confirmed as saved
 
     choosePage(1);

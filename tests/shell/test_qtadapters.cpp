@@ -1,6 +1,6 @@
-#include "shell/ledshape.h"
 #include "platform/qt/qtmessagebox.h"
 #include "platform/qt/qttimer.h"
+#include "shell/ledshape.h"
 
 #include <QApplication>
 #include <QLineEdit>

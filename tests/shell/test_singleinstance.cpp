@@ -17,8 +17,8 @@ TEST(SingleInstance, ANewSettingsFolderIsMadeOwnerOnly)
     const QString folder = test::freshFolder("newfolder") + "/config/kirvano";
     SingleInstance instance(folder + "/config_bmb.dat");
     ASSERT_TRUE(instance.claim());
-    const QFile::Permissions groupAndOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
-        | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    const QFile::Permissions groupAndOthers =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     EXPECT_FALSE(QFileInfo(folder).permissions() & groupAndOthers);
     EXPECT_TRUE(QFile::exists(folder + "/config_bmb.dat.lock"));
 }

@@ -7,10 +7,10 @@
 #include "shell/splashlayout.h"
 #include "shell/splashwindow.h"
 
-#include "shell/fonts.h"
-#include "settings/settingsstore.h"
 #include "platform/qt/qttimer.h"
 #include "platform/qt/qtwindow.h"
+#include "settings/settingsstore.h"
+#include "shell/fonts.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -483,7 +483,7 @@ TEST_F(WindowsTest, AboutLabelsHaveTheirTextsAndBoxes)
     AboutWindow *w = about();
     ASSERT_TRUE(w);
     const QString description = "Kirvano,software per gestione playground, parchi e attrazioni a tempo."
-        + QString(28, ' ') + "Version: 1.3.0" + QString(14, ' ');
+                                + QString(28, ' ') + "Version: 1.3.0" + QString(14, ' ');
     struct Expected
     {
         const char *name;

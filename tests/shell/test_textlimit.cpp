@@ -76,7 +76,8 @@ TEST(TextLimit, APasteIsCutWhereTypingWouldHaveStopped)
 TEST(TextLimit, RefusesCharactersTheFileCannotStoreInOneByte)
 {
     LimitedEdit box("", 0);
-    for (QChar c : QString::fromUtf8("\xe2\x82\xac" "a\xc3\xa8")) // euro sign, a, e grave
+    for (QChar c : QString::fromUtf8("\xe2\x82\xac"
+                                     "a\xc3\xa8")) // euro sign, a, e grave
         QTest::sendKeyEvent(QTest::Click, &box.edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     EXPECT_EQ(box.edit.text(), QString::fromUtf8("a\xc3\xa8"));
 }

@@ -65,8 +65,9 @@ TEST_F(QtTextsInItalian, SaveFailureBoxGivesQtsReason)
     window.controller().Form_Load();
     const QStringList failures = boxes.texts.filter("Impossibile salvare");
     ASSERT_FALSE(failures.isEmpty()) << boxes.texts.join(" | ").toStdString();
-    const QString expected = "Impossibile salvare la configurazione nel file:\n" + QDir::toNativeSeparators(settingsPath)
-        + "\nIl nome di file fa riferimento ad una cartella";
+    const QString expected = "Impossibile salvare la configurazione nel file:\n"
+                             + QDir::toNativeSeparators(settingsPath)
+                             + "\nIl nome di file fa riferimento ad una cartella";
     EXPECT_EQ(failures.first().toStdString(), expected.toStdString());
 }
 

@@ -103,10 +103,10 @@ INSTANTIATE_TEST_SUITE_P(Stations, BoardStationTest, ::testing::Values(1, 9, 10,
 
 TEST_F(BoardTest, ClearCallWithNoRedStationChangesNothing)
 {
-    start(1).click();            // arming
+    start(1).click(); // arming
     start(2).click();
-    clock.advance(5000);         // station 2 running, station 1 too
-    start(3).click();            // arming
+    clock.advance(5000); // station 2 running, station 1 too
+    start(3).click();    // arming
     const auto before = std::make_tuple(start(1).caption(), start(3).caption(), colour(1), colour(3));
     board->mnClearcall_Click();
     EXPECT_EQ(before, std::make_tuple(start(1).caption(), start(3).caption(), colour(1), colour(3)));

@@ -31,7 +31,9 @@ class FakeButton : public IButton
 {
 public:
     explicit FakeButton(QString caption = {}, QString font = QStringLiteral("Arial"), double size = 8.25)
-        : m_caption(std::move(caption)), m_font(std::move(font)), m_size(size)
+        : m_caption(std::move(caption))
+        , m_font(std::move(font))
+        , m_size(size)
     {
     }
     void setCaption(const QString &caption) override { m_caption = caption; }
@@ -104,7 +106,11 @@ class FakeWindow : public IWindow
 {
 public:
     explicit FakeWindow(bool visible = false, bool enabled = false) : m_visible(visible), m_enabled(enabled) {}
-    void show() override { m_visible = true; ++showCount; }
+    void show() override
+    {
+        m_visible = true;
+        ++showCount;
+    }
     void hide() override { m_visible = false; }
     bool isVisible() const override { return m_visible; }
     void setEnabled(bool enabled) override { m_enabled = enabled; }

@@ -14,7 +14,12 @@ MainHarness::MainHarness(const QString &folderName, QLocale locale) : folder(fre
         buttons.push_back(std::make_unique<FakeButton>(QStringLiteral("START")));
         timers.push_back(std::make_unique<FakeTimer>(clock, 60000, false, QStringLiteral("Timer%1").arg(i + 1)));
     }
-    MainControls controls{frmMain, Timerplay, Timerlogo, wmp1, messages, [this](const StationParams &p) {
+    MainControls controls{frmMain,
+                          Timerplay,
+                          Timerlogo,
+                          wmp1,
+                          messages,
+                          [this](const StationParams &p) {
                               const int i = p.number - 1;
                               return StationControls{*leds[i], *buttons[i], *timers[i]};
                           },

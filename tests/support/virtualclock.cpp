@@ -38,7 +38,9 @@ void VirtualClock::advanceTo(qint64 time)
 }
 
 FakeTimer::FakeTimer(VirtualClock &clock, int interval, bool enabled, QString name)
-    : m_clock(clock), m_name(std::move(name)), m_interval(interval)
+    : m_clock(clock)
+    , m_name(std::move(name))
+    , m_interval(interval)
 {
     m_clock.add(this);
     setEnabled(enabled);

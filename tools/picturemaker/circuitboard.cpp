@@ -64,7 +64,9 @@ QPolygonF offsetPolyline(const QPolygonF &line, double distance)
 }
 
 CircuitBoard::CircuitBoard(QSizeF size, double scale, std::uint32_t seed)
-    : m_size(size), m_scale(scale), m_seed(seed)
+    : m_size(size)
+    , m_scale(scale)
+    , m_seed(seed)
     , m_taken(size.toSize(), QImage::Format_Grayscale8)
 {
     m_taken.fill(0);
@@ -219,8 +221,8 @@ void CircuitBoard::routeRandomly(Random &random, const RandomRouting &r)
             for (int k = 0; k < count && ok; ++k) {
                 lines[k] = staggered(lines[k], k);
                 ok = isFree(lines[k], r.width / 2 + r.clearance)
-                    && (!inside.contains(lines[k].front()) || isFree(lines[k].front(), endReach))
-                    && (!inside.contains(lines[k].back()) || isFree(lines[k].back(), endReach));
+                     && (!inside.contains(lines[k].front()) || isFree(lines[k].front(), endReach))
+                     && (!inside.contains(lines[k].back()) || isFree(lines[k].back(), endReach));
             }
             if (ok)
                 break;
@@ -310,7 +312,7 @@ void CircuitBoard::shadeBoard(QImage &image) const
             // Glass weave shows faintly through bare laminate, copper hides it.
             const double cloth = std::sin(tau * x / weave) * std::sin(tau * y / weave) * 0.035 * (1 - cu);
             const double mottle = (filters::valueNoise(x, y, 36 * m_scale, m_seed) - 0.5) * 0.16
-                + (filters::valueNoise(x, y, 3 * m_scale, m_seed + 1) - 0.5) * 0.05;
+                                  + (filters::valueNoise(x, y, 3 * m_scale, m_seed + 1) - 0.5) * 0.05;
             const double f = 1 + cloth + mottle;
             // Copper edges stand up under the mask: lit from the top left.
             const double slope = (heightAt(x + 1, y) - heightAt(x - 1, y)) + (heightAt(x, y + 1) - heightAt(x, y - 1));

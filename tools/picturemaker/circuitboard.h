@@ -12,17 +12,17 @@
 struct RandomRouting
 {
     int attempts = 400;
-    double grid = 6;           // trace pitch
-    double width = 2;          // trace width
-    double clearance = 2;      // gap kept to other copper
+    double grid = 6;      // trace pitch
+    double width = 2;     // trace width
+    double clearance = 2; // gap kept to other copper
     double segmentMin = 12;
     double segmentMax = 60;
     int segmentsMax = 4;
-    double busChance = 0.3;    // chance that a route is a bus of parallel traces
+    double busChance = 0.3; // chance that a route is a bus of parallel traces
     int busMax = 5;
     double viaRing = 5;
     double viaHole = 2.4;
-    double padChance = 0.2;    // an end on an exposed pad rather than a via
+    double padChance = 0.2; // an end on an exposed pad rather than a via
 };
 
 // A bare printed circuit board: copper under green solder mask (traces,

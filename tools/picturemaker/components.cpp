@@ -95,10 +95,14 @@ QPointF Qfp::pinEnd(int side, int i) const
     const double offset = (i - (pins - 1) / 2.0) * pitch;
     const double reach = body / 2 + lead;
     switch (side) {
-    case 0: return centre + QPointF(-reach, offset);
-    case 1: return centre + QPointF(offset, -reach);
-    case 2: return centre + QPointF(reach, offset);
-    default: return centre + QPointF(offset, reach);
+    case 0:
+        return centre + QPointF(-reach, offset);
+    case 1:
+        return centre + QPointF(offset, -reach);
+    case 2:
+        return centre + QPointF(reach, offset);
+    default:
+        return centre + QPointF(offset, reach);
     }
 }
 

@@ -19,9 +19,7 @@ void boxPass(QImage &image, int radius, bool horizontal)
     const int length = horizontal ? w : h;
     std::vector<int> line(length * 4);
     for (int l = 0; l < lines; ++l) {
-        auto at = [&](int i) -> uchar * {
-            return horizontal ? image.scanLine(l) + i * 4 : image.scanLine(i) + l * 4;
-        };
+        auto at = [&](int i) -> uchar * { return horizontal ? image.scanLine(l) + i * 4 : image.scanLine(i) + l * 4; };
         for (int i = 0; i < length; ++i)
             for (int c = 0; c < 4; ++c)
                 line[i * 4 + c] = at(i)[c];
@@ -149,8 +147,7 @@ QImage depthOfField(const QImage &image, const std::function<double(int)> &radiu
         auto *o = reinterpret_cast<QRgb *>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x) {
             auto mix = [t](int u, int v) { return int(u + (v - u) * t + 0.5); };
-            o[x] = qRgb(mix(qRed(a[x]), qRed(b[x])), mix(qGreen(a[x]), qGreen(b[x])),
-                        mix(qBlue(a[x]), qBlue(b[x])));
+            o[x] = qRgb(mix(qRed(a[x]), qRed(b[x])), mix(qGreen(a[x]), qGreen(b[x])), mix(qBlue(a[x]), qBlue(b[x])));
         }
     }
     return out;

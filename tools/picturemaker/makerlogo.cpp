@@ -155,7 +155,8 @@ QImage makerLogo()
     QVector<parts::Chip> chips;
     for (int i = 0; i < 6; ++i)
         chips.push_back({QPointF(140 + i * 148, 1330), QSizeF(64, 34), false,
-                         i % 2 ? parts::Chip::Capacitor : parts::Chip::Resistor, i % 2 ? QString() : QStringLiteral("103")});
+                         i % 2 ? parts::Chip::Capacitor : parts::Chip::Resistor,
+                         i % 2 ? QString() : QStringLiteral("103")});
     QPainterPath chipShapes;
     for (const parts::Chip &c : chips) {
         chipShapes.addPath(c.silhouette());

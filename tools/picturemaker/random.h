@@ -10,10 +10,7 @@ class Random
 public:
     explicit Random(std::uint32_t seed) : m_engine(seed) {}
 
-    double uniform(double low, double high)
-    {
-        return low + (high - low) * (double(m_engine()) / 4294967296.0);
-    }
+    double uniform(double low, double high) { return low + (high - low) * (double(m_engine()) / 4294967296.0); }
     int range(int low, int high) // both ends included
     {
         return low + int(m_engine() % std::uint32_t(high - low + 1));

@@ -34,7 +34,8 @@ QPainterPath cornerMarks(const QRectF &r, double arm)
 {
     QPainterPath path;
     const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()};
-    const QPointF arms[][2] = {{{arm, 0}, {0, arm}}, {{-arm, 0}, {0, arm}}, {{-arm, 0}, {0, -arm}}, {{arm, 0}, {0, -arm}}};
+    const QPointF arms[][2] = {
+        {{arm, 0}, {0, arm}}, {{-arm, 0}, {0, arm}}, {{-arm, 0}, {0, -arm}}, {{arm, 0}, {0, -arm}}};
     for (int i = 0; i < 4; ++i) {
         path.moveTo(corners[i] + arms[i][0]);
         path.lineTo(corners[i]);
@@ -72,7 +73,8 @@ QImage splashPhoto()
     QVector<parts::Chip> chips;
     const char *codes[] = {"472", "103", "103", "221", "4R7"};
     for (int i = 0; i < 5; ++i)
-        chips.push_back({QPointF(58 + i * 17, 132), QSizeF(12, 6.5), true, parts::Chip::Resistor, QString::fromLatin1(codes[i])});
+        chips.push_back(
+            {QPointF(58 + i * 17, 132), QSizeF(12, 6.5), true, parts::Chip::Resistor, QString::fromLatin1(codes[i])});
     chips.push_back({QPointF(160, 132), QSizeF(12, 6.5), true, parts::Chip::Capacitor, {}});
     chips.push_back({QPointF(177, 132), QSizeF(12, 6.5), true, parts::Chip::Capacitor, {}});
     chips.push_back({QPointF(36, 58), QSizeF(11, 6), false, parts::Chip::Capacitor, {}});
@@ -100,26 +102,31 @@ QImage splashPhoto()
     auto pinX = [&](int i) { return u1.pinEnd(1, i).x(); };
 
     const double leftTop = (pinY(0) + pinY(3)) / 2;
-    board.addBus(line({{l, leftTop}, {262, leftTop}, QPointF(262, leftTop) + diagonal(-1, -1, 26),
-                       {-10, leftTop - 26}}), 4, pitch, 2);
+    board.addBus(
+        line({{l, leftTop}, {262, leftTop}, QPointF(262, leftTop) + diagonal(-1, -1, 26), {-10, leftTop - 26}}), 4,
+        pitch, 2);
     for (int i = 4; i <= 6; ++i)
         addViaAfter(board, {l, pinY(i)}, {l - 12 - (i - 4) * 9, pinY(i)});
     const double leftLow = (pinY(7) + pinY(10)) / 2;
-    board.addBus(line({{l, leftLow}, {250, leftLow}, QPointF(250, leftLow) + diagonal(-1, 1, 30),
-                       {-10, leftLow + 30}}), 4, pitch, 2);
+    board.addBus(line({{l, leftLow}, {250, leftLow}, QPointF(250, leftLow) + diagonal(-1, 1, 30), {-10, leftLow + 30}}),
+                 4, pitch, 2);
 
     const double topMid = (pinX(0) + pinX(5)) / 2;
-    board.addBus(line({{topMid, t}, {topMid, 60}, QPointF(topMid, 60) + diagonal(-1, -1, 24), {topMid - 24, -10}}),
-                 6, pitch, 2);
+    board.addBus(line({{topMid, t}, {topMid, 60}, QPointF(topMid, 60) + diagonal(-1, -1, 24), {topMid - 24, -10}}), 6,
+                 pitch, 2);
     for (int i = 6; i <= 10; ++i)
         addViaAfter(board, {pinX(i), t}, {pinX(i), t - (i % 2 ? 10 : 19)});
 
-    board.addBus(line({{r, u1.centre.y()}, {394, u1.centre.y()}, QPointF(394, u1.centre.y()) + diagonal(1, 1, 14),
-                       {440, u1.centre.y() + 14}}), 11, pitch, 2);
+    board.addBus(line({{r, u1.centre.y()},
+                       {394, u1.centre.y()},
+                       QPointF(394, u1.centre.y()) + diagonal(1, 1, 14),
+                       {440, u1.centre.y() + 14}}),
+                 11, pitch, 2);
 
     const double bottomMid = (pinX(0) + pinX(4)) / 2;
-    board.addBus(line({{bottomMid, b}, {bottomMid, 186}, QPointF(bottomMid, 186) + diagonal(-1, 1, 22),
-                       {bottomMid - 22, 260}}), 5, pitch, 2);
+    board.addBus(
+        line({{bottomMid, b}, {bottomMid, 186}, QPointF(bottomMid, 186) + diagonal(-1, 1, 22), {bottomMid - 22, 260}}),
+        5, pitch, 2);
     for (int i = 5; i <= 10; ++i)
         addViaAfter(board, {pinX(i), b}, {pinX(i), b + (i % 2 ? 10 : 19)});
 

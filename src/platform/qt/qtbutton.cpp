@@ -1,11 +1,13 @@
 #include "qtbutton.h"
 
-
 namespace kirvano {
 
 QtButton::QtButton(QPushButton *button, FontFor fontFor)
-    : QObject(button), m_button(button), m_fontFor(std::move(fontFor)), m_face(button->font().family()),
-      m_points(button->font().pointSizeF())
+    : QObject(button)
+    , m_button(button)
+    , m_fontFor(std::move(fontFor))
+    , m_face(button->font().family())
+    , m_points(button->font().pointSizeF())
 {
     connect(button, &QPushButton::clicked, this, [this] { click(); });
 }

@@ -55,7 +55,8 @@ void QtMediaPlayer::setURL(const QString &path)
     }
     SoundWorker *worker = m_worker;
     worker->requested();
-    QMetaObject::invokeMethod(worker, [worker, path] { worker->play(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        worker, [worker, path] { worker->play(path); }, Qt::QueuedConnection);
 }
 
 QObject *QtMediaPlayer::worker() const
