@@ -85,6 +85,11 @@ QString SettingsStore::defaultSettingsPath()
 #endif
 }
 
+bool SettingsStore::makeSettingsFolder() const
+{
+    return makeFolder(QFileInfo(m_settingsPath).absolutePath(), true);
+}
+
 std::optional<Settings> SettingsStore::load() const
 {
     QFile file(m_settingsPath);

@@ -29,6 +29,9 @@ public:
 
     const QString &settingsPath() const { return m_settingsPath; }
 
+    // Makes the settings file's folder, owner-only, unless it is there.
+    bool makeSettingsFolder() const;
+
     // The five values as read by the reading rule, or nothing when the file
     // is missing, unreadable, holds fewer than five fields, or its first or
     // second value is empty.

@@ -1,5 +1,7 @@
 #include "singleinstance.h"
 
+#include "settings/settingsstore.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,14 +20,6 @@ const QByteArray ComeForwardRequest("come forward\n");
 const QByteArray ComeForwardDone("done\n");
 
 // The settings folder is the user's own: made owner-only when it is new.
-void makeSettingsFolder(const QString &folder)
-{
-    if (QFileInfo(folder).isDir())
-        return;
-    QDir().mkpath(QFileInfo(folder).path());
-    QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
 // The same settings file reached through a linked folder gives the same name.
 QString settingsFileIdentity(const QString &settingsPath)
 {
@@ -64,7 +58,7 @@ SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::claim()
 {
-    makeSettingsFolder(QFileInfo(m_settingsPath).path());
+    SettingsStore(m_settingsPath).makeSettingsFolder();
     const QString identity = settingsFileIdentity(m_settingsPath);
     m_socketName = socketNameFor(identity);
 
