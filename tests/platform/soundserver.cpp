@@ -8,6 +8,9 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace kirvano::test {
 
 PrivateSoundServer::~PrivateSoundServer()
@@ -46,6 +49,8 @@ QString PrivateSoundServer::start()
     m_process.setProcessEnvironment(env);
     m_process.setStandardOutputFile(dir + QStringLiteral("/log"));
     m_process.setStandardErrorFile(dir + QStringLiteral("/log"), QIODevice::Append);
+    // The server ends with its test, also when the test is killed.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     // norewinds: without it the first sound reaches the sink up to 2 s late.
     m_process.start(
         QStringLiteral("pulseaudio"),
