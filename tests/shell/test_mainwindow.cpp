@@ -25,11 +25,6 @@ using namespace kirvano;
 
 namespace {
 
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
 // Answers the next modal message box with the given button, once it shows.
 void answerNextBox(QMessageBox::StandardButton button, QString *text = nullptr)
 {
@@ -107,8 +102,8 @@ TEST_F(MainWindowTest, FramesBandsAndTilesSitWhereTheyWereDrawn)
     ASSERT_TRUE(a && b);
     EXPECT_EQ(a->title(), "Gruppo A");
     EXPECT_EQ(b->title(), "Gruppo B");
-    EXPECT_EQ(a->geometry(), twips(120, 0, 12135, 3255));
-    EXPECT_EQ(b->geometry(), twips(120, 3240, 12135, 3255));
+    EXPECT_EQ(a->geometry(), QRect(8, 0, 809, 217));
+    EXPECT_EQ(b->geometry(), QRect(8, 216, 809, 217));
     EXPECT_EQ(a->font().bold(), true);
 
     const struct
@@ -116,20 +111,21 @@ TEST_F(MainWindowTest, FramesBandsAndTilesSitWhereTheyWereDrawn)
         const char *name;
         QGroupBox *frame;
         int top;
-    } bands[] = {{"Shape1", a, 480}, {"Shape2", a, 1920}, {"Shape3", b, 480}, {"Shape4", b, 1920}};
+    } bands[] = {{"Shape1", a, 32}, {"Shape2", a, 128}, {"Shape3", b, 32}, {"Shape4", b, 128}};
     for (const auto &band : bands) {
         auto *shape = child<LedShape>(band.name);
         ASSERT_TRUE(shape);
         EXPECT_EQ(shape->parentWidget(), band.frame);
-        EXPECT_EQ(shape->geometry(), twips(360, band.top, 11415, 1215));
+        EXPECT_EQ(shape->geometry(), QRect(24, band.top, 761, 81));
         EXPECT_EQ(shape->fillColor(), 0x800000u);
     }
 
     for (int n = 1; n <= 32; ++n) {
         SCOPED_TRACE(n);
         const int k = (n - 1) % 16;
-        const int x = 1440 * (k % 8);
-        const int y = 1440 * (k / 8);
+        // Tiles are 96 pixels apart, eight to a row, two rows to a frame.
+        const int x = 96 * (k % 8);
+        const int y = 96 * (k / 8);
         QGroupBox *frame = n <= 16 ? a : b;
         const QString labelName = (n == 9 || n == 10) ? QString("Name%1").arg(n) : QString("Nome%1").arg(n);
         auto *label = child<QLabel>(labelName);
@@ -137,13 +133,13 @@ TEST_F(MainWindowTest, FramesBandsAndTilesSitWhereTheyWereDrawn)
         auto *start = child<QPushButton>(QString("CmdStart%1").arg(n));
         ASSERT_TRUE(label && led && start);
         EXPECT_EQ(label->parentWidget(), frame);
-        EXPECT_EQ(label->geometry(), twips(600 + x, 240 + y, n <= 9 ? 825 : 870, 240));
+        EXPECT_EQ(label->geometry(), QRect(40 + x, 16 + y, n <= 9 ? 55 : 58, 16));
         EXPECT_EQ(label->text(), n < 10 ? QString("TIMER  %1").arg(n) : QString("TIMER %1").arg(n));
         EXPECT_EQ(label->font().pointSizeF(), 9.75);
         EXPECT_TRUE(label->font().bold());
-        EXPECT_EQ(led->geometry(), twips(480 + x, 600 + y, 1095, 975));
+        EXPECT_EQ(led->geometry(), QRect(32 + x, 40 + y, 73, 65));
         EXPECT_EQ(led->fillColor(), led::Green);
-        EXPECT_EQ(start->geometry(), twips(600 + x, 720 + y, 855, 735));
+        EXPECT_EQ(start->geometry(), QRect(40 + x, 48 + y, 57, 49));
         // The button lies inside its LED with an 8-pixel rim on every side.
         EXPECT_EQ(led->geometry().adjusted(8, 8, -8, -8), start->geometry());
         EXPECT_EQ(start->text(), "START");
