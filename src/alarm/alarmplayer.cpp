@@ -18,7 +18,10 @@ qint64 systemClock()
 } // namespace
 
 AlarmPlayer::AlarmPlayer(SoundQueue &soundQueue, ITimer &Timerplay, IMediaPlayer &wmp1, Clock clock)
-    : m_soundQueue(soundQueue), m_Timerplay(Timerplay), m_wmp1(wmp1), m_clock(clock ? std::move(clock) : systemClock)
+    : m_soundQueue(soundQueue)
+    , m_Timerplay(Timerplay)
+    , m_wmp1(wmp1)
+    , m_clock(clock ? std::move(clock) : systemClock)
 {
     for (int slot = 0; slot < CursorSlots; ++slot) {
         if (!m_soundQueue[slot].isEmpty())
