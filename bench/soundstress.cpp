@@ -177,9 +177,11 @@ int main(int argc, char *argv[])
         const QString tone = env.root() + QStringLiteral("/short.wav");
         writeToneWav(tone, 0.2, 440, QuietTone);
         if (isEnding)
-            rhythm(wmp1, recorder, amount, EndingMs, [&tone](int) { return tone; }, t);
+            rhythm(
+                wmp1, recorder, amount, EndingMs, [&tone](int) { return tone; }, t);
         else if (isRhythm)
-            rhythm(wmp1, recorder, amount, RhythmMs, [](int i) { return stationSound(1 + i % 32); }, t);
+            rhythm(
+                wmp1, recorder, amount, RhythmMs, [](int i) { return stationSound(1 + i % 32); }, t);
         else
             fast(wmp1, recorder, env.root(), amount, t);
         abandoned = wmp1.abandonedPlayers();
@@ -188,7 +190,8 @@ int main(int argc, char *argv[])
         const int threads = threadCount();
 
         const QString what =
-            isEnding ? QStringLiteral("Sound stress, sounds that end by themselves (a 0.2 s tone every 1300 ms, %1 s)").arg(amount)
+            isEnding ? QStringLiteral("Sound stress, sounds that end by themselves (a 0.2 s tone every 1300 ms, %1 s)")
+                           .arg(amount)
             : isRhythm
                 ? QStringLiteral("Sound stress, the program's rhythm (a station sound every 5310 ms, %1 s)").arg(amount)
                 : QStringLiteral("Sound stress, fast (each start as soon as the one before is heard, replacing it)");
