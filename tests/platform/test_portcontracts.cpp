@@ -101,7 +101,7 @@ public:
     {
         m_clock.start();
         m_answerer.setInterval(5);
-        QObject::connect(&m_answerer, &QTimer::timeout, [this] { answerOpenBox(); });
+        QObject::connect(&m_answerer, &QTimer::timeout, &m_answerer, [this] { answerOpenBox(); });
     }
 
     ITimer &timer(int interval, bool enabled)
