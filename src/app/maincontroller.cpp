@@ -17,8 +17,10 @@ MainController::MainController(const MainControls &controls, WindowFactory &wind
     , m_store(std::move(store))
     , m_stationContext{m_settings, m_soundQueue, m_c.messageBox, std::move(appFolder), std::move(locale), {}}
 {
-    // Every unit sold is saved as soon as it is counted.
-    m_stationContext.countersChanged = [this] { SaveSetting(); };
+    // Every unit sold is saved as soon as it is counted. The station's tick
+    // is still running then: a failure is told once the tick is over, or
+    // the open box would hold back that station's minutes.
+    m_stationContext.countersChanged = [this] { save(Report::Later); };
     m_board = std::make_unique<Board>(m_stationContext, m_c.stationControls);
     m_alarm = std::make_unique<AlarmPlayer>(m_soundQueue, m_c.Timerplay, m_c.wmp1, m_c.clock);
     m_c.Timerlogo.onTick([this] { Timerlogo_Timer(); });
@@ -52,6 +54,11 @@ void MainController::LoadSetting()
 
 bool MainController::SaveSetting()
 {
+    return save(Report::Now);
+}
+
+bool MainController::save(Report report)
+{
     const SettingsStore::SaveResult result = m_store.save(m_settings);
     if (result.ok) {
         m_saveFailureShown = false;
@@ -61,9 +68,12 @@ bool MainController::SaveSetting()
     // bury the operator in boxes at every sale. The values stay in memory.
     if (!m_saveFailureShown) {
         m_saveFailureShown = true;
-        m_c.messageBox.show(QStringLiteral("Impossibile salvare la configurazione nel file:\r\n%1\r\n%2")
-                                .arg(QDir::toNativeSeparators(result.file), result.reason),
-                            mb::OkOnly | mb::Critical);
+        const QString text = QStringLiteral("Impossibile salvare la configurazione nel file:\r\n%1\r\n%2")
+                                 .arg(QDir::toNativeSeparators(result.file), result.reason);
+        if (report == Report::Later)
+            m_c.messageBox.showLater(text, mb::OkOnly | mb::Critical);
+        else
+            m_c.messageBox.show(text, mb::OkOnly | mb::Critical);
     }
     return false;
 }

@@ -71,7 +71,10 @@ public:
     static const QString ExitQuestion;
 
 private:
+    enum class Report { Now, Later };
+
     void LoadSetting();
+    bool save(Report report);
     void handOver();
     static void closeIfOpen(IWindow *window);
     void optionsQueryUnload();

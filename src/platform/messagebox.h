@@ -27,6 +27,11 @@ public:
     virtual ~IMessageBox() = default;
 
     virtual int show(const QString &prompt, int flags, const QString &title = AppTitle) = 0;
+
+    // Shows an OK box once the handler that asks for it has returned. A box
+    // opened inside a timer's tick holds that timer's ticks back while the
+    // operator reads, and those ticks are lost.
+    virtual void showLater(const QString &prompt, int flags, const QString &title = AppTitle) = 0;
 };
 
 } // namespace kirvano

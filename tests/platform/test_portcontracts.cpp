@@ -37,6 +37,8 @@ namespace {
 class FakeDriver
 {
 public:
+    FakeDriver() { m_messages.loop = &m_clock; }
+
     ITimer &timer(int interval, bool enabled)
     {
         m_timers.push_back(std::make_unique<test::FakeTimer>(m_clock, interval, enabled));
@@ -395,6 +397,23 @@ TYPED_TEST(PortContract, ATickThatWaitsInABoxLosesTheTicksDueMeanwhile)
     for (qint64 t : ticks)
         soonAfter += t >= answeredAt && t < answeredAt + 50 ? 1 : 0;
     EXPECT_LE(soonAfter, 1);
+}
+
+TYPED_TEST(PortContract, ABoxAskedForLaterFromATickLetsThatTimerGoOn)
+{
+    auto &d = this->d;
+    ITimer &timer = d.timer(100, true);
+    std::vector<qint64> ticks;
+    timer.onTick([&] {
+        ticks.push_back(d.now());
+        if (ticks.size() > 1)
+            return;
+        d.answerNextBox(mb::Ok, 900);
+        d.messages().showLater(QStringLiteral("Impossibile salvare"), mb::OkOnly | mb::Critical);
+    });
+    // Opened inside the tick, the box would swallow the ticks of 900 ms.
+    EXPECT_TRUE(d.waitFor([&] { return ticks.size() >= 5; }, 800)) << ticks.size() << " ticks";
+    d.wait(1000); // the box has been answered
 }
 
 } // namespace

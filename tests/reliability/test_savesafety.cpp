@@ -136,6 +136,33 @@ std::vector<Blocker> blockers()
 
 } // namespace
 
+TEST(SaveSafety, AFailedSaveAtTheStartOfARunDoesNotHoldBackItsMinutes)
+{
+    MainHarness h(QStringLiteral("runlate"));
+    h.writeSettings("2\r\n1\r\n0\r\n0\r\npw\r\n");
+    h.main->Form_Load();
+    h.clock.advance(5000);
+    // A folder where the settings file should be: every save fails.
+    QFile::remove(h.settingsPath());
+    ASSERT_TRUE(QDir().mkpath(h.settingsPath()));
+    // The operator reads the box for three minutes before pressing OK.
+    h.messages.responder = [&h](const FakeMessageBox::Shown &) {
+        h.clock.advance(3 * 60000);
+        return mb::Ok;
+    };
+
+    h.start(1).click();
+    const qint64 sold = h.clock.now();
+    h.clock.advance(5000); // the run begins, its units are counted and the save fails
+    ASSERT_EQ(h.messages.count(), 1);
+    EXPECT_TRUE(h.messages.shown[0].prompt.startsWith("Impossibile salvare"));
+    // Two minutes booked: red two minutes after the run began, not five.
+    EXPECT_EQ(h.colour(1), led::Red);
+    EXPECT_EQ(h.start(1).caption(), "2/2");
+    h.clock.advanceTo(sold + 5000 + 2 * 60000);
+    EXPECT_EQ(h.main->settings().strCnt_a, "1");
+}
+
 TEST(SaveSafety, UnwritableFolderGivesAClearMessageKeepsTheValuesAndRecovers)
 {
     for (const Blocker &b : blockers()) {

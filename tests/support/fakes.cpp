@@ -15,6 +15,15 @@ int FakeMessageBox::show(const QString &prompt, int flags, const QString &title)
     return (flags & 0x0F) == mb::YesNo ? mb::No : mb::Ok;
 }
 
+void FakeMessageBox::showLater(const QString &prompt, int flags, const QString &title)
+{
+    if (!loop) {
+        show(prompt, flags, title);
+        return;
+    }
+    loop->post([this, prompt, flags, title] { show(prompt, flags, title); });
+}
+
 void FakeMessageBox::answerAlways(int answer)
 {
     responder = [answer](const Shown &s) { return (s.flags & 0x0F) == mb::YesNo ? answer : mb::Ok; };

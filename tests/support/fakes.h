@@ -69,6 +69,8 @@ public:
     using Responder = std::function<int(const Shown &)>;
 
     int show(const QString &prompt, int flags, const QString &title) override;
+    // Shown when the clock's loop next gets control back; at once without a clock.
+    void showLater(const QString &prompt, int flags, const QString &title) override;
 
     // Answers Yes/No boxes with `answer`, OK boxes with OK.
     void answerAlways(int answer);
@@ -77,6 +79,7 @@ public:
 
     Responder responder;
     std::vector<Shown> shown;
+    VirtualClock *loop = nullptr;
 
     int count() const { return static_cast<int>(shown.size()); }
     QStringList prompts() const;

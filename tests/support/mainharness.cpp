@@ -9,6 +9,7 @@ namespace kirvano::test {
 
 MainHarness::MainHarness(const QString &folderName, QLocale locale) : folder(freshFolder(folderName))
 {
+    messages.loop = &clock;
     for (int i = 0; i < StationCount; ++i) {
         leds.push_back(std::make_unique<FakeShape>());
         buttons.push_back(std::make_unique<FakeButton>(QStringLiteral("START")));

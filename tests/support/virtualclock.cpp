@@ -30,11 +30,22 @@ void VirtualClock::advance(qint64 ms)
 
 void VirtualClock::advanceTo(qint64 time)
 {
+    runPosted();
     while (FakeTimer *t = nextDue(time)) {
         m_now = std::max(m_now, t->m_deadline);
         t->fire();
+        runPosted();
     }
     m_now = std::max(m_now, time);
+}
+
+void VirtualClock::runPosted()
+{
+    while (!m_posted.empty()) {
+        auto call = std::move(m_posted.front());
+        m_posted.erase(m_posted.begin());
+        call();
+    }
 }
 
 FakeTimer::FakeTimer(VirtualClock &clock, int interval, bool enabled, QString name)

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <functional>
 #include <vector>
 
 namespace kirvano::test {
@@ -22,14 +23,20 @@ public:
     void advance(qint64 ms);
     void advanceTo(qint64 time);
 
+    // Runs `call` when the loop next gets control back: after the handler
+    // that is running now (or at the next advance()).
+    void post(std::function<void()> call) { m_posted.push_back(std::move(call)); }
+
     void add(FakeTimer *timer) { m_timers.push_back(timer); }
     void remove(FakeTimer *timer);
 
 private:
     FakeTimer *nextDue(qint64 limit) const;
+    void runPosted();
 
     qint64 m_now = 0;
     std::vector<FakeTimer *> m_timers;
+    std::vector<std::function<void()>> m_posted;
 };
 
 } // namespace kirvano::test

@@ -44,4 +44,10 @@ int QtMessageBox::show(const QString &prompt, int flags, const QString &title)
     return mb::Ok;
 }
 
+void QtMessageBox::showLater(const QString &prompt, int flags, const QString &title)
+{
+    QMetaObject::invokeMethod(
+        &m_later, [this, prompt, flags, title] { show(prompt, flags, title); }, Qt::QueuedConnection);
+}
+
 } // namespace kirvano

@@ -15,9 +15,11 @@ public:
     explicit QtMessageBox(QWidget *parent = nullptr) : m_parent(parent) {}
 
     int show(const QString &prompt, int flags, const QString &title) override;
+    void showLater(const QString &prompt, int flags, const QString &title) override;
 
 private:
     QPointer<QWidget> m_parent;
+    QObject m_later; // the queued boxes go with the adapter
 };
 
 } // namespace kirvano
