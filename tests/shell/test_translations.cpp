@@ -69,6 +69,10 @@ TEST_F(QtTextsInItalian, SaveFailureBoxGivesQtsReason)
                              + QDir::toNativeSeparators(settingsPath)
                              + "\nIl nome di file fa riferimento ad una cartella";
     EXPECT_EQ(failures.first().toStdString(), expected.toStdString());
+    // The splash that start-up opened goes with the test.
+    if (IWindow *splash = window.controller().frmlogo())
+        splash->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(QtTextsInItalian, StandardButtonsOfTheYesNoQuestion)
