@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 
+#include <algorithm>
 #include <bit>
 
 namespace kirvano {
