@@ -51,14 +51,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.kirvano.example")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# What the program loads at run time: the platform plugin, the multimedia
-# back end with the GStreamer elements that play WAV files through
-# PulseAudio or PipeWire, the fonts it names and Qt's Italian translations.
-# On Debian 12 the Qt Multimedia GStreamer plugin ships inside
-# libqt6multimedia6.
+# What the program loads at run time: the platform plugin, libsndfile that
+# decodes the station sounds (Qt Multimedia plays them on the sound server
+# itself, no GStreamer pipeline), the fonts it names and Qt's Italian
+# translations.
 set(KIRVANO_RUNTIME_DEPENDS
-    "qt6-qpa-plugins (>= 6.4), gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, \
-fonts-dseg, fonts-liberation, fonts-comic-neue, qt6-translations-l10n, libsndfile1")
+    "qt6-qpa-plugins (>= 6.4), fonts-dseg, fonts-liberation, fonts-comic-neue, qt6-translations-l10n, libsndfile1")
 # The libraries it links: from dpkg-shlibdeps when it is there (dpkg-dev),
 # with the versions the build really needs; otherwise listed by hand.
 find_program(KIRVANO_DPKG_SHLIBDEPS dpkg-shlibdeps)
