@@ -29,7 +29,7 @@ void resetCounters(Settings &settings)
 
 bool changePassword(Settings &settings, const QString &typed)
 {
-    if (!SettingsStore::keepsPassword(typed))
+    if (typed.size() > PasswordMaxLength || !SettingsStore::keepsPassword(typed))
         return false;
     settings.strPass = typed;
     return true;

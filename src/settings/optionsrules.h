@@ -8,9 +8,13 @@ namespace kirvano {
 
 // The options dialog's rules on the settings, apart from its widgets.
 
+// The most characters the login box takes.
+constexpr int PasswordMaxLength = 4;
+
 // Told when "Cambia Password" refuses a password.
 inline const QString UnstorablePasswordText = QStringLiteral(
-    "La password non può iniziare con uno spazio o con le virgolette (\") e non può contenere virgole (,).\r\n"
+    "La password può avere al massimo 4 caratteri, non può iniziare con uno spazio o con le virgolette (\") e "
+    "non può contenere virgole (,).\r\n"
     "La password non è stata cambiata.");
 
 // Without a password the dialog opens on its pages at once.
@@ -26,9 +30,9 @@ QString minutesFromText(const QString &typed);
 // "Reset": both counters back to "0".
 void resetCounters(Settings &settings);
 
-// "Cambia Password": takes the new password, unless the settings file would
-// give it back otherwise, which would lock everyone out at the next start.
-// Returns whether it was taken.
+// "Cambia Password": takes the new password, unless the login box could not
+// take it or the settings file would give it back otherwise: either would
+// lock everyone out. Returns whether it was taken.
 bool changePassword(Settings &settings, const QString &typed);
 
 // The page that an item of the page list shows; -1 is no item.

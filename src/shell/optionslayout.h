@@ -2,6 +2,8 @@
 
 #include "twips.h"
 
+#include "settings/optionsrules.h"
+
 #include <QString>
 
 #include <array>
@@ -94,7 +96,7 @@ constexpr std::array<const char *, 9> TabOrder{"lstopt",  "Textnewpass", "Cmdpas
                                                "Textlog", "Cmdlog",      "TextMin_A", "TextMin_B"};
 
 // Characters that can be typed into the text boxes.
-constexpr int PasswordLimit = 4;
+constexpr int PasswordLimit = PasswordMaxLength;
 constexpr int MinutesLimit = 2;
 
 } // namespace kirvano::optionslayout

@@ -53,12 +53,13 @@ TEST(OptionsRules, ResetSetsOnlyTheCountersToZero)
     EXPECT_EQ(s, (Settings{"5", "6", "0", "0", "pw"}));
 }
 
-TEST(OptionsRules, ANewPasswordIsTakenOnlyWhenTheFileGivesItBack)
+TEST(OptionsRules, ANewPasswordIsTakenOnlyWhenTheLoginBoxAndTheFileGiveItBack)
 {
     const QString folder = test::freshFolder("passwords");
     const SettingsStore store(folder + "/config_bmb.dat", folder + "/config.txt");
     // Every text of up to two characters over the ones the reading rule
-    // treats apart, and longer texts that mix them.
+    // treats apart, and longer texts that mix them, up to past the four
+    // characters the login box takes.
     const QString alphabet = QStringLiteral("a \",;\t\xe8");
     QStringList candidates{QString()};
     for (QChar a : alphabet) {
@@ -72,7 +73,8 @@ TEST(OptionsRules, ANewPasswordIsTakenOnlyWhenTheFileGivesItBack)
                << "ab\"c"
                << "ab  "
                << "\"\""
-               << "a\"b,";
+               << "a\"b," << QString::fromLatin1("a\tb\xe8") << "abcde"
+               << "New-Pass";
 
     QStringList refused;
     for (const QString &password : candidates) {
@@ -87,10 +89,11 @@ TEST(OptionsRules, ANewPasswordIsTakenOnlyWhenTheFileGivesItBack)
         ASSERT_TRUE(store.save(s).ok);
         EXPECT_EQ(store.load()->strPass, password);
     }
-    // Leading spaces, a leading quote and commas are refused; the rest is kept.
-    for (const char *bad : {" ", "\"ab", " 482", "48,6", "a\"b,"})
+    // Leading spaces, a leading quote, commas and more than four characters
+    // are refused; the rest is kept.
+    for (const char *bad : {" ", "\"ab", " 482", "48,6", "a\"b,", "abcde", "New-Pass"})
         EXPECT_TRUE(refused.contains(QString::fromLatin1(bad))) << bad;
-    for (const char *good : {"", "ab\"c", "ab  ", "a\t"})
+    for (const char *good : {"", "ab\"c", "ab  ", "a\t", "a\tb\xe8"})
         EXPECT_FALSE(refused.contains(QString::fromLatin1(good))) << good;
 }
 
