@@ -2,6 +2,7 @@
 
 #include "settingsreader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,6 +40,13 @@ bool makeFolder(const QString &folder, bool ownerOnly)
     return QFileInfo(folder).isDir(); // also when another process made it meanwhile
 }
 
+// Qt gives the C library's reasons in English; its own translations have
+// some of them, "No space left on device" among them.
+QString systemReason(const QString &reason)
+{
+    return QCoreApplication::translate("QIODevice", reason.toUtf8().constData());
+}
+
 SettingsStore::SaveResult writeWhole(const QString &path, const QByteArray &bytes, bool ownerOnly)
 {
     const QFileInfo info(path);
@@ -46,24 +54,29 @@ SettingsStore::SaveResult writeWhole(const QString &path, const QByteArray &byte
         return {false, info.absoluteFilePath(),
                 QStringLiteral("impossibile creare la cartella %1").arg(info.absolutePath())};
 
+    // Written to a new file beside the target (a link's target, when the path
+    // is a link) that then replaces it; never in place, where a failure
+    // part-way would leave the old file torn or empty.
     QSaveFile file(path);
-    // A settings file that is a link or lies on a filesystem that refuses
-    // renames is still written, in place, rather than not at all.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, info.absoluteFilePath(), file.errorString()};
-    // Restricted while still empty, before the password goes in. Only another
-    // account's file written in place can refuse; it is emptied already, so
-    // it still gets the values.
+    file.setDirectWriteFallback(false);
+    // Unbuffered, so that a write the disk refuses fails here, with its
+    // reason; a short write is followed by one for the rest, which gives it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, info.absoluteFilePath(), systemReason(file.errorString())};
+    // Restricted while still empty, before the password goes in.
     if (ownerOnly)
         file.setPermissions(OwnerFile);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, info.absoluteFilePath(), reason};
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            const QString reason = systemReason(file.errorString());
+            file.cancelWriting();
+            return {false, info.absoluteFilePath(), reason};
+        }
+        written += n;
     }
     if (!file.commit())
-        return {false, info.absoluteFilePath(), file.errorString()};
+        return {false, info.absoluteFilePath(), systemReason(file.errorString())};
     return {};
 }
 

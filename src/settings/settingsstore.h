@@ -38,8 +38,9 @@ public:
     std::optional<Settings> load() const;
 
     // Writes the settings file, then the report file. Each is written whole
-    // to a temporary file and renamed over the old one, so a crash never
-    // leaves a torn file behind. The settings file is readable by its owner
+    // to a temporary file and renamed over the old one (over a link's
+    // target), so a crash or a full disk never leaves a torn file behind: a
+    // save that fails leaves the old file as it was. The settings file is readable by its owner
     // only, and so is its folder when the save creates it.
     SaveResult save(const Settings &settings) const;
 

@@ -11,6 +11,11 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -28,6 +33,29 @@ QByteArray readAll(const QString &path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
 }
+
+// Lowers this process's file-size limit: every write past the first bytes
+// of a file fails (EFBIG), as on a disk that filled up part-way.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limited{bytes, m_old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldSignal);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldSignal)(int) = nullptr;
+};
 
 } // namespace
 
@@ -204,4 +232,34 @@ TEST(SaveSafety, UnwritableFolderGivesAClearMessageKeepsTheValuesAndRecovers)
         EXPECT_EQ(next.messages.count(), 0);
         EXPECT_EQ(next.main->settings(), h.main->settings());
     }
+}
+
+TEST(SaveSafety, AFullDiskKeepsTheOldFilesWholeAndEverySaleForTheNextSave)
+{
+    MainHarness h(QStringLiteral("fulldisk"));
+    h.writeSettings("1\r\n1\r\n7\r\n3\r\n4826\r\n");
+    h.main->Form_Load();
+    h.clock.advance(5000);
+    ASSERT_TRUE(h.main->SaveSetting());
+    const QByteArray settings = h.settingsBytes();
+    const QByteArray report = h.reportBytes();
+
+    h.start(1).click();
+    {
+        const FileSizeLimit full(8);
+        h.clock.advance(5000); // the run begins, its unit is counted, the save fails
+    }
+    EXPECT_EQ(h.settingsBytes(), settings);
+    EXPECT_EQ(h.reportBytes(), report);
+    EXPECT_EQ(h.main->settings().strCnt_a, "8");
+    ASSERT_EQ(h.messages.count(), 1);
+    const QString prompt = h.messages.shown[0].prompt;
+    EXPECT_TRUE(prompt.startsWith("Impossibile salvare la configurazione nel file:\r\n" + h.settingsPath()))
+        << prompt.toStdString();
+    EXPECT_TRUE(prompt.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG)))) << prompt.toStdString();
+
+    // Room again: the next sale's save writes both.
+    h.start(2).click();
+    h.clock.advance(5000);
+    EXPECT_EQ(h.settingsBytes(), QByteArray("1\r\n1\r\n9\r\n3\r\n4826\r\n"));
 }
