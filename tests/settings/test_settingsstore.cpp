@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -140,6 +141,17 @@ TEST(SettingsStore, FailedSaveNamesTheFileAndKeepsTheOldOne)
 
     // No temporary files are left behind.
     EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList({"config.txt", "s.dat"}));
+}
+
+TEST(SettingsStore, ALinkedSettingsFileIsSavedThroughToItsTarget)
+{
+    const QString dir = freshFolder("link");
+    QDir().mkpath(dir + "/real");
+    writeAll(dir + "/real/s.dat", "old");
+    ASSERT_TRUE(QFile::link("real/s.dat", dir + "/s.dat"));
+    ASSERT_TRUE(SettingsStore(dir + "/s.dat", dir + "/config.txt").save(Settings::defaults()).ok);
+    EXPECT_EQ(QFileInfo(dir + "/s.dat").symLinkTarget(), dir + "/real/s.dat");
+    EXPECT_EQ(readAll(dir + "/real/s.dat"), SettingsStore::settingsBytes(Settings::defaults()));
 }
 
 TEST(SettingsStore, DefaultLocationIsFixedUnderTheConfigFolder)
