@@ -2,6 +2,7 @@
 
 #include "settings/settingsstore.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -68,6 +69,7 @@ bool SingleInstance::claim()
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0)) {
         listen();
+        connect(qApp, &QCoreApplication::aboutToQuit, this, &SingleInstance::release);
         return true;
     }
     return m_lock->error() != QLockFile::LockFailedError;
@@ -83,6 +85,14 @@ void SingleInstance::listen()
     // Without the socket the board still runs; a later start then says
     // that it is running instead of bringing it forward.
     m_server->listen(m_socketName);
+}
+
+void SingleInstance::release()
+{
+    delete m_server; // closes the socket and removes its name
+    m_server = nullptr;
+    if (m_lock)
+        m_lock->unlock();
 }
 
 void SingleInstance::answerLaterStarts()

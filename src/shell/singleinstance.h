@@ -26,6 +26,11 @@ public:
     // saves will say so); false when another board holds the file.
     bool claim();
 
+    // Stops answering later starts and lets go of the lock. Done by itself
+    // as the event loop ends: a board that no longer answers must not keep
+    // a later start from becoming the board while it shuts down.
+    void release();
+
     // In a later start: asks the running board to come to the front.
     // False when it did not answer, so it could not be brought forward.
     bool askRunningBoardToComeForward() const;

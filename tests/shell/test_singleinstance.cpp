@@ -4,9 +4,11 @@
 #include "shell/singleinstance.h"
 #include "support/testenv.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -32,4 +34,18 @@ TEST(SingleInstance, AFolderThatCannotHoldTheLockStillLetsTheBoardRun)
     file.close();
     SingleInstance instance(notAFolder + "/config_bmb.dat");
     EXPECT_TRUE(instance.claim());
+}
+
+TEST(SingleInstance, TheBoardLetsGoAsItsEventLoopEndsBeforeItShutsDown)
+{
+    const QString settingsPath = test::freshFolder("shutdown") + "/config_bmb.dat";
+    SingleInstance board(settingsPath);
+    ASSERT_TRUE(board.claim());
+    ASSERT_FALSE(SingleInstance(settingsPath).claim());
+
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    // The board object is still there, as while the program shuts down: a
+    // later start becomes the board.
+    EXPECT_TRUE(SingleInstance(settingsPath).claim());
 }
