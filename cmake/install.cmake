@@ -52,11 +52,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.kirvano.example")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # What the program loads at run time: the platform plugin, libsndfile that
-# decodes the station sounds (Qt Multimedia plays them on the sound server
-# itself, no GStreamer pipeline), the fonts it names and Qt's Italian
-# translations.
+# decodes the station sounds, libpulse that plays them on the sound server
+# (PulseAudio or PipeWire's pulse server), the fonts it names and Qt's
+# Italian translations.
 set(KIRVANO_RUNTIME_DEPENDS
-    "qt6-qpa-plugins (>= 6.4), fonts-dseg, fonts-liberation, fonts-comic-neue, qt6-translations-l10n, libsndfile1")
+    "qt6-qpa-plugins (>= 6.4), fonts-dseg, fonts-liberation, fonts-comic-neue, qt6-translations-l10n, libsndfile1, libpulse0")
 # The libraries it links: from dpkg-shlibdeps when it is there (dpkg-dev),
 # with the versions the build really needs; otherwise listed by hand.
 find_program(KIRVANO_DPKG_SHLIBDEPS dpkg-shlibdeps)
@@ -65,7 +65,7 @@ if(KIRVANO_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "${KIRVANO_RUNTIME_DEPENDS}")
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), \
+        "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), \
 libqt6network6 (>= 6.4), ${KIRVANO_RUNTIME_DEPENDS}")
 endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")

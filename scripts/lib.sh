@@ -6,11 +6,10 @@ KIRVANO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Packages to build and run the program.
 KIRVANO_BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
-    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    qt6-base-dev qt6-qpa-plugins
     fonts-dseg fonts-liberation fonts-comic-neue
     qt6-translations-l10n
-    libsndfile1-dev
+    libsndfile1-dev libpulse-dev
 )
 
 # Packages the tests need on top: the test framework, a virtual display and
@@ -23,6 +22,12 @@ KIRVANO_TEST_PACKAGES=(
     desktop-file-utils appstream imagemagick
     clang-format git
     dbus-x11 # on purpose: many desktops have it, and the tests must pass with its X11 bus autolaunch
+)
+
+# Packages of the sound tests on a private PipeWire (scripts/test-pipewire):
+# PipeWire with its pulse server and session manager, and a bus for the latter.
+KIRVANO_PIPEWIRE_PACKAGES=(
+    pipewire pipewire-bin pipewire-pulse wireplumber pulseaudio-utils dbus-daemon
 )
 
 # Packages of the settings reader's fuzz target (scripts/fuzz): clang with

@@ -20,7 +20,7 @@ SinkRecorder::~SinkRecorder()
     }
 }
 
-QString SinkRecorder::start(const QString &server)
+QString SinkRecorder::start(const QString &server, const QString &sink)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("PULSE_SERVER"), server);
@@ -30,7 +30,7 @@ QString SinkRecorder::start(const QString &server)
                      [this] { m_audio += m_parec.readAllStandardOutput(); });
     m_parec.start(QStringLiteral("parec"),
                   {QStringLiteral("--raw"), QStringLiteral("--latency-msec=20"), QStringLiteral("-d"),
-                   QStringLiteral("test_sink.monitor"), QStringLiteral("--format=s16le"),
+                   sink + QStringLiteral(".monitor"), QStringLiteral("--format=s16le"),
                    QStringLiteral("--rate=%1").arg(SoundRecording::Rate),
                    QStringLiteral("--channels=%1").arg(SoundRecording::Channels)});
     if (!m_parec.waitForStarted(5000))

@@ -20,7 +20,7 @@ public:
 
     // Starts parec on the server and waits, bounded, until audio flows.
     // Returns the reason when it cannot.
-    QString start(const QString &server);
+    QString start(const QString &server, const QString &sink = QStringLiteral("test_sink"));
 
     // The recording starts now: what came before is thrown away.
     void restart() { m_audio.clear(); }

@@ -25,7 +25,7 @@ PrivateSoundServer::~PrivateSoundServer()
 QString PrivateSoundServer::missingTools()
 {
     QStringList missing;
-    for (const char *tool : {"pulseaudio", "parec"})
+    for (const char *tool : {"pulseaudio", "parec", "pactl"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             missing << QString::fromLatin1(tool);
     return missing.join(QStringLiteral(", "));
@@ -33,9 +33,22 @@ QString PrivateSoundServer::missingTools()
 
 QString PrivateSoundServer::start()
 {
-    const QString dir = freshFolder(QStringLiteral("pulse"));
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    m_socket = dir + QStringLiteral("/native");
+    m_dir = freshFolder(QStringLiteral("pulse"));
+    QFile::setPermissions(m_dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_socket = m_dir + QStringLiteral("/native");
+    return launch();
+}
+
+QString PrivateSoundServer::restart()
+{
+    kill();
+    QFile::remove(m_socket);
+    return launch();
+}
+
+QString PrivateSoundServer::launch()
+{
+    const QString dir = m_dir;
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *var : {"HOME", "XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})

@@ -21,12 +21,19 @@ public:
     QString start();
     // Ends the server at once, as a server that dies.
     void kill();
+    // Kills the server and starts it again on the same socket, as a desktop's
+    // sound server that restarts. Returns the reason when it cannot.
+    QString restart();
+    qint64 pid() const { return m_process.processId(); }
 
     // The value clients take in PULSE_SERVER.
     QString address() const { return QStringLiteral("unix:") + m_socket; }
 
 private:
+    QString launch();
+
     QProcess m_process;
+    QString m_dir;
     QString m_socket;
 };
 

@@ -14,6 +14,8 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -247,6 +249,76 @@ TEST_F(QtMediaPlayerSound, SameFileAgainAfterItEndedIsHeardAgain)
         EXPECT_NEAR(rec.lastSound() - rec.firstSound(), 500, 100);
         EXPECT_TRUE(recorder.record(200).isExactSilence());
     }
+}
+
+TEST_F(QtMediaPlayerSound, FloatSamplesPlayAtVolume82)
+{
+    const QString tone = dir + QStringLiteral("/float.wav");
+    ASSERT_TRUE(writeToneWav(tone, 1.0, 440, 0.5, 48000, true));
+
+    QtMediaPlayer wmp1;
+    const SoundRecording rec = playAndRecord(wmp1, tone, 1200);
+    ASSERT_GE(rec.firstSound(), 0) << "a float WAV is silent";
+    EXPECT_NEAR(rec.peak(), 0.82 * 0.5, 0.82 * 0.5 * PeakTolerance);
+}
+
+TEST_F(QtMediaPlayerSound, PlaysOnTheOutputThatIsDefaultWhenTheSoundStarts)
+{
+    const QString tone = dir + QStringLiteral("/short.wav");
+    ASSERT_TRUE(writeToneWav(tone, 0.5, 440, 0.5));
+    QtMediaPlayer wmp1;
+    ASSERT_GE(playAndRecord(wmp1, tone, 700).firstSound(), 0) << "not heard on test_sink, the default";
+
+    // A second output appears and the desktop makes it the default.
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                                          QStringLiteral("sink_name=second_sink"), QStringLiteral("norewinds=1")});
+    ASSERT_TRUE(pactl.waitForFinished(5000) && pactl.exitCode() == 0) << "no second sink";
+    const QString module = QString::fromLatin1(pactl.readAllStandardOutput()).trimmed();
+    const auto restore = qScopeGuard([&module] {
+        QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("set-default-sink"), QStringLiteral("test_sink")});
+        QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("unload-module"), module});
+    });
+    ASSERT_EQ(
+        QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("set-default-sink"), QStringLiteral("second_sink")}),
+        0);
+    // Recorders made after the change: the server moves the monitors of the old default.
+    SinkRecorder oldDefault, newDefault;
+    for (auto [rec, sink] : {std::pair{&oldDefault, "test_sink"}, std::pair{&newDefault, "second_sink"}}) {
+        const QString error = rec->start(server->address(), QString::fromLatin1(sink));
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    }
+
+    oldDefault.restart();
+    assign(wmp1, tone);
+    EXPECT_TRUE(newDefault.waitForSound(WaitMs)) << "not heard on the new default output";
+    EXPECT_TRUE(oldDefault.record(1000).isExactSilence()) << "heard on the old default output";
+}
+
+TEST_F(QtMediaPlayerSound, HeardAgainAfterTheServerRestarts)
+{
+    const QString tone = dir + QStringLiteral("/short.wav");
+    ASSERT_TRUE(writeToneWav(tone, 0.5, 440, 0.5));
+    LogCapture log;
+    QtMediaPlayer wmp1;
+    ASSERT_GE(playAndRecord(wmp1, tone, 700).firstSound(), 0);
+
+    // Sounds fall due while the server is away, then it is back on the same socket.
+    server->kill();
+    for (int sweep = 0; sweep < 2; ++sweep) {
+        assign(wmp1, tone);
+        QTest::qWait(300);
+    }
+    const QString restarted = server->restart();
+    ASSERT_TRUE(restarted.isEmpty()) << restarted.toStdString();
+    SinkRecorder after;
+    const QString error = after.start(server->address());
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+
+    assign(wmp1, tone);
+    EXPECT_TRUE(after.waitForSound(WaitMs)) << "not heard again after the server came back";
+    EXPECT_EQ(log.lines().filter(QStringLiteral("no sound server")).size(), 1) << "the outage is told once";
+    EXPECT_LT(loop.longestGap(), StallMs);
 }
 
 // Last: it ends this program's sound server.

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -24,24 +25,28 @@ void appendLe32(QByteArray &out, quint32 v)
 
 } // namespace
 
-bool writeToneWav(const QString &path, double seconds, double frequency, double amplitude, int rate)
+bool writeToneWav(const QString &path, double seconds, double frequency, double amplitude, int rate, bool floatSamples)
 {
     const int frames = int(seconds * rate);
+    const int bytes = floatSamples ? 4 : 2;
     QByteArray data;
     for (int i = 0; i < frames; ++i) {
         const double v = amplitude * std::sin(2 * std::numbers::pi * frequency * i / rate);
-        appendLe16(data, quint16(qint16(std::lround(v * 32767))));
+        if (floatSamples)
+            appendLe32(data, std::bit_cast<quint32>(float(v)));
+        else
+            appendLe16(data, quint16(qint16(std::lround(v * 32767))));
     }
     QByteArray wav("RIFF");
     appendLe32(wav, quint32(36 + data.size()));
     wav.append("WAVEfmt ");
     appendLe32(wav, 16);
-    appendLe16(wav, 1); // PCM
-    appendLe16(wav, 1); // mono
+    appendLe16(wav, floatSamples ? 3 : 1); // IEEE float or PCM
+    appendLe16(wav, 1);                    // mono
     appendLe32(wav, quint32(rate));
-    appendLe32(wav, quint32(rate * 2));
-    appendLe16(wav, 2);
-    appendLe16(wav, 16);
+    appendLe32(wav, quint32(rate * bytes));
+    appendLe16(wav, quint16(bytes));
+    appendLe16(wav, quint16(8 * bytes));
     wav.append("data");
     appendLe32(wav, quint32(data.size()));
     wav.append(data);

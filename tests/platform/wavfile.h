@@ -4,8 +4,10 @@
 
 namespace kirvano::test {
 
-// Writes a mono 16-bit PCM WAV holding a sine tone; amplitude is 0..1 of full scale.
-bool writeToneWav(const QString &path, double seconds, double frequency, double amplitude, int rate = 48000);
+// Writes a mono WAV holding a sine tone, 16-bit PCM or 32-bit float;
+// amplitude is 0..1 of full scale.
+bool writeToneWav(const QString &path, double seconds, double frequency, double amplitude, int rate = 48000,
+                  bool floatSamples = false);
 
 struct WavInfo
 {

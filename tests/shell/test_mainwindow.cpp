@@ -69,6 +69,19 @@ protected:
         window->controller().splashTimer1_Timer();
     }
 
+    // Threads of this process but Qt's own pool, which QApplication ends.
+    static int threadCount()
+    {
+        int count = 0;
+        const QDir tasks(QStringLiteral("/proc/self/task"));
+        for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
+            count += comm.open(QIODevice::ReadOnly) && !comm.readAll().startsWith("Thread (pooled)");
+        }
+        return count;
+    }
+
+    const int threadsBefore = threadCount();
     QString folder;
     std::unique_ptr<MainWindow> window;
 };
@@ -309,6 +322,10 @@ TEST_F(MainWindowTest, ExitQuestionAnsweredNoThenYes)
     answerNextBox(QMessageBox::Yes);
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
+
+    // The program ends as main() lets the window go: no thread of its sound may outlive it.
+    window.reset();
+    EXPECT_EQ(threadCount(), threadsBefore);
 }
 
 TEST_F(MainWindowTest, RenderForTheReadme)

@@ -4,49 +4,50 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QMutex>
 #include <QObject>
 #include <QString>
 
 #include <atomic>
-
-class QAudioSink;
-class QBuffer;
-class QTimer;
+#include <memory>
 
 namespace kirvano {
 
-// The media player proper, living in the sound thread. Each file is decoded
-// once and kept; a sound plays through a stream of the sound server that is
-// opened for it and closed when it has ended, so an idle player holds no
-// stream that would wake the program.
+class PulseOutput;
+
+// The media player proper, living in the sound thread: it decodes each file
+// once, keeps it, and hands it to the sound server's output. Assignments
+// that pile up while it is busy collapse into the latest.
 class SoundWorker : public QObject
 {
     Q_OBJECT
 public:
-    explicit SoundWorker(float volume);
+    SoundWorker(float volume, std::shared_ptr<PulseOutput> output);
     ~SoundWorker() override;
 
-    // Both run in the sound thread.
-    void init();
-    void play(const QString &path);
-
     float volume() const { return m_volume; }
+
     // Called by the owner's thread as it hands over an assignment.
-    void requested();
+    void request(const QString &path);
+    // In the sound thread: plays the latest assignment, if one is waiting.
+    void playRequested();
     // Milliseconds since the oldest assignment still waiting or running was
     // handed over, 0 when idle.
     qint64 busyFor() const;
+    // Called by the owner's thread when it leaves this player behind: it
+    // plays nothing any more.
+    void retire() { m_retired = true; }
 
 private:
-    void startSound(const QString &path);
-    const DecodedSound *sound(const QString &path);
-    void closeStream();
+    std::shared_ptr<const DecodedSound> sound(const QString &path);
 
     const float m_volume;
-    QHash<QString, DecodedSound> m_sounds;
-    QAudioSink *m_sink = nullptr;
-    QBuffer *m_source = nullptr;
-    QTimer *m_closeTimer = nullptr;
+    const std::shared_ptr<PulseOutput> m_output;
+    QHash<QString, std::shared_ptr<const DecodedSound>> m_sounds;
+    QMutex m_mutex; // guards m_next
+    QString m_next;
+    bool m_hasNext = false;
+    std::atomic<bool> m_retired{false};
     QElapsedTimer m_clock;
     std::atomic<qint64> m_busySince{-1};
 };
