@@ -77,6 +77,11 @@ ProcessUsage processUsage()
     return {ns(ru.ru_utime) + ns(ru.ru_stime), ru.ru_nvcsw, ru.ru_nivcsw};
 }
 
+int threadCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
 double statusMB(const char *field)
 {
     QFile f(QStringLiteral("/proc/self/status"));

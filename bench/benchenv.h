@@ -50,6 +50,9 @@ struct ProcessUsage
 };
 ProcessUsage processUsage();
 
+// Threads of this process now.
+int threadCount();
+
 // A "VmHWM"/"VmRSS" line of /proc/self/status in MB (10^6 bytes), or -1.
 double statusMB(const char *field);
 

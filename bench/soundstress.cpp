@@ -23,7 +23,6 @@
 #include "platform/wavfile.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -46,11 +45,6 @@ constexpr int EndingMs = 1300;
 constexpr double QuietTone = 0.25;
 constexpr double LoudTone = 0.5;
 constexpr int ChunkMs = 20;
-
-int threadCount()
-{
-    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
-}
 
 struct Tally
 {
