@@ -101,3 +101,42 @@ start_sound() {
     wait_for -S "$dir/native" || echo "PulseAudio did not come up: $(cat "$dir/log")" >&2
     export PULSE_SERVER="unix:$dir/native"
 }
+
+# Starts a private PipeWire with a null sink "test_sink" made by the daemon
+# itself (it stays when the pulse server restarts) and WirePlumber without
+# device monitors, on the private session bus, and exports
+# KIRVANO_TEST_PIPEWIRE_RUNTIME: the sound tests then run PipeWire's pulse
+# server on it instead of PulseAudio.
+start_pipewire() {
+    make_service_dir
+    local dir="$KIRVANO_SERVICE_DIR/pipewire" i
+    mkdir -p "$dir/runtime" "$dir/state" "$dir/config/pipewire/pipewire.conf.d" \
+        "$dir/config/wireplumber/main.lua.d" "$dir/config/wireplumber/bluetooth.lua.d"
+    chmod 700 "$dir/runtime"
+    printf '%s\n' 'context.objects = [' \
+        '    { factory = adapter args = { factory.name = support.null-audio-sink node.name = test_sink' \
+        '        media.class = Audio/Sink audio.position = [ FL FR ] audio.rate = 48000 } }' \
+        ']' >"$dir/config/pipewire/pipewire.conf.d/90-test-sink.conf"
+    # WirePlumber's own 90-enable-all.lua files, without the device monitors.
+    grep -v -E '^(alsa|v4l2|libcamera)_monitor.enable' /usr/share/wireplumber/main.lua.d/90-enable-all.lua \
+        >"$dir/config/wireplumber/main.lua.d/90-enable-all.lua"
+    : >"$dir/config/wireplumber/bluetooth.lua.d/90-enable-all.lua"
+    # WirePlumber ends without a session bus.
+    start_bus
+    local run=(env -u DISPLAY -u PULSE_SERVER -u PULSE_RUNTIME_PATH -u PULSE_STATE_PATH
+        HOME="$dir" XDG_RUNTIME_DIR="$dir/runtime" PIPEWIRE_RUNTIME_DIR="$dir/runtime"
+        XDG_CONFIG_HOME="$dir/config" XDG_STATE_HOME="$dir/state")
+    "${run[@]}" pipewire >"$dir/pipewire.log" 2>&1 &
+    KIRVANO_SERVICE_PIDS+=($!)
+    wait_for -S "$dir/runtime/pipewire-0" || echo "PipeWire did not come up: $(cat "$dir/pipewire.log")" >&2
+    "${run[@]}" wireplumber >"$dir/wireplumber.log" 2>&1 &
+    KIRVANO_SERVICE_PIDS+=($!)
+    # Ready when WirePlumber has made the sink the default.
+    for i in $(seq 1 100); do
+        "${run[@]}" pw-metadata -n default 0 default.audio.sink 2>/dev/null | grep -q test_sink && break
+        sleep 0.05
+    done
+    "${run[@]}" pw-metadata -n default 0 default.audio.sink 2>/dev/null | grep -q test_sink \
+        || echo "WirePlumber did not choose test_sink: $(cat "$dir/wireplumber.log")" >&2
+    export KIRVANO_TEST_PIPEWIRE_RUNTIME="$dir/runtime"
+}

@@ -25,7 +25,8 @@ PrivateSoundServer::~PrivateSoundServer()
 QString PrivateSoundServer::missingTools()
 {
     QStringList missing;
-    for (const char *tool : {"pulseaudio", "parec", "pactl"})
+    const char *server = qEnvironmentVariableIsEmpty("KIRVANO_TEST_PIPEWIRE_RUNTIME") ? "pulseaudio" : "pipewire-pulse";
+    for (const char *tool : {server, "parec", "pactl"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             missing << QString::fromLatin1(tool);
     return missing.join(QStringLiteral(", "));
@@ -64,25 +65,40 @@ QString PrivateSoundServer::launch()
     m_process.setStandardErrorFile(dir + QStringLiteral("/log"), QIODevice::Append);
     // The server ends with its test, also when the test is killed.
     m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    // norewinds: without it the first sound reaches the sink up to 2 s late.
-    m_process.start(
-        QStringLiteral("pulseaudio"),
-        {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
-         QStringLiteral("--use-pid-file=no"), QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
-         QStringLiteral("--realtime=no"), QStringLiteral("--high-priority=no"), QStringLiteral("--no-cpu-limit"),
-         QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=test_sink rate=48000 channels=2 norewinds=1"),
-         QStringLiteral("-L"), QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(m_socket)});
+    const QString pipewire = qEnvironmentVariable("KIRVANO_TEST_PIPEWIRE_RUNTIME");
+    if (!pipewire.isEmpty())
+        launchPipeWirePulse(env, pipewire);
+    else
+        // norewinds: without it the first sound reaches the sink up to 2 s late.
+        m_process.start(QStringLiteral("pulseaudio"),
+                        {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
+                         QStringLiteral("--use-pid-file=no"), QStringLiteral("--exit-idle-time=-1"),
+                         QStringLiteral("--disallow-exit"), QStringLiteral("--realtime=no"),
+                         QStringLiteral("--high-priority=no"), QStringLiteral("--no-cpu-limit"), QStringLiteral("-L"),
+                         QStringLiteral("module-null-sink sink_name=test_sink rate=48000 channels=2 norewinds=1"),
+                         QStringLiteral("-L"),
+                         QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(m_socket)});
     if (!m_process.waitForStarted(5000))
-        return QStringLiteral("pulseaudio did not start: ") + m_process.errorString();
+        return m_process.program() + QStringLiteral(" did not start: ") + m_process.errorString();
 
     QElapsedTimer waited;
     waited.start();
     while (!QFileInfo(m_socket).exists()) {
         if (m_process.state() == QProcess::NotRunning || waited.elapsed() > 10000)
-            return QStringLiteral("pulseaudio gave no socket, see ") + dir + QStringLiteral("/log");
+            return m_process.program() + QStringLiteral(" gave no socket, see ") + dir + QStringLiteral("/log");
         QThread::msleep(10);
     }
     return {};
+}
+
+void PrivateSoundServer::launchPipeWirePulse(QProcessEnvironment env, const QString &runtime)
+{
+    // PipeWire's pulse server alone, on the PipeWire that scripts/test-pipewire
+    // runs; it listens on PULSE_RUNTIME_PATH/native, this server's socket.
+    env.insert(QStringLiteral("PIPEWIRE_RUNTIME_DIR"), runtime);
+    env.insert(QStringLiteral("XDG_STATE_HOME"), m_dir);
+    m_process.setProcessEnvironment(env);
+    m_process.start(QStringLiteral("pipewire-pulse"), {});
 }
 
 void PrivateSoundServer::kill()

@@ -7,7 +7,9 @@ namespace kirvano::test {
 
 // A private PulseAudio with one null sink "test_sink", run by the test
 // program itself inside its private folder, so no other test's sound reaches
-// the sink it records.
+// the sink it records. With KIRVANO_TEST_PIPEWIRE_RUNTIME set
+// (scripts/test-pipewire), PipeWire's pulse server on the PipeWire running
+// there, whose sink "test_sink" it shares.
 class PrivateSoundServer
 {
 public:
@@ -31,6 +33,7 @@ public:
 
 private:
     QString launch();
+    void launchPipeWirePulse(QProcessEnvironment env, const QString &runtime);
 
     QProcess m_process;
     QString m_dir;
