@@ -8,9 +8,9 @@
 
 namespace kirvano {
 
-IWindow *QtWindowFactory::createSplash(MainController &main)
+IWindow *QtWindowFactory::createSplash(Callback<void()> handOff)
 {
-    return (new SplashWindow(main))->adapter();
+    return (new SplashWindow(std::move(handOff)))->adapter();
 }
 
 IWindow *QtWindowFactory::createOptions(OptionsHost &host)
@@ -18,9 +18,9 @@ IWindow *QtWindowFactory::createOptions(OptionsHost &host)
     return (new OptionsWindow(host))->adapter();
 }
 
-IWindow *QtWindowFactory::createAbout(MainController &)
+IWindow *QtWindowFactory::createAbout()
 {
-    return (new AboutWindow(m_main))->adapter();
+    return (new AboutWindow(m_mainWindow))->adapter();
 }
 
 } // namespace kirvano

@@ -46,7 +46,7 @@ void QtMediaPlayer::abandonWorker()
     m_worker = nullptr;
 }
 
-void QtMediaPlayer::setURL(const QString &path)
+void QtMediaPlayer::play(const QString &path)
 {
     if (m_worker->busyFor() > StuckAfterMs) {
         qWarning().noquote() << "wmp1: the player is stuck; a new one takes over";

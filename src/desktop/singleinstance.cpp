@@ -106,8 +106,7 @@ void SingleInstance::answerLaterStarts()
                 return;
             }
             if (socket->readLine(ComeForwardRequest.size() + 1) == ComeForwardRequest) {
-                if (m_comeForward)
-                    m_comeForward();
+                onComeForward.fire();
                 socket->write(ComeForwardDone);
             }
             socket->disconnectFromServer();
