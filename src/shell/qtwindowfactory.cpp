@@ -5,6 +5,7 @@
 #include "splashwindow.h"
 
 #include "platform/qt/qtwindow.h"
+#include "platform/qt/transientparent.h"
 
 namespace kirvano {
 
@@ -15,7 +16,9 @@ IWindow *QtWindowFactory::createSplash(Callback<void()> handOff)
 
 IWindow *QtWindowFactory::createOptions(OptionsHost &host)
 {
-    return (new OptionsWindow(host))->adapter();
+    auto *options = new OptionsWindow(host);
+    makeTransientFor(options, m_mainWindow);
+    return options->adapter();
 }
 
 IWindow *QtWindowFactory::createAbout()

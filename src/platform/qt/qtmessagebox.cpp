@@ -1,5 +1,7 @@
 #include "qtmessagebox.h"
 
+#include "transientparent.h"
+
 #include <QMessageBox>
 
 namespace kirvano {
@@ -38,6 +40,8 @@ MessageAnswer QtMessageBox::show(const QString &prompt, MessageButtons buttons, 
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.setIcon(qtIcon(icon));
+    if (!parent)
+        makeTransientFor(&box, m_parent);
 
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
