@@ -36,8 +36,9 @@ public:
     // False when it did not answer, so it could not be brought forward.
     bool askRunningBoardToComeForward() const;
 
-    // In the board: raised when a later start asks it to come forward.
-    Callback<void()> onComeForward;
+    // In the board: raised when a later start asks it to come forward, with
+    // the activation token that start came with (empty without one).
+    Callback<void(const QString &activationToken)> onComeForward;
 
 private:
     void listen();

@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
     }
 
     Program program(QCoreApplication::applicationDirPath(), settingsPath);
-    instance.onComeForward([&program] { bringBoardToFront(&program.mainWindow()); });
+    instance.onComeForward([&program](const QString &token) { bringBoardToFront(&program.mainWindow(), token); });
     program.controller().startUp();
     return app.exec();
 }
