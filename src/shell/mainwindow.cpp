@@ -5,13 +5,16 @@
 #include "ledshape.h"
 #include "mainlayout.h"
 #include "placement.h"
+#include "titlebar.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QWindow>
 
 namespace kirvano {
 
@@ -113,6 +116,30 @@ void MainWindow::buildMenus()
     QMenu *info = bar->addMenu(QStringLiteral("&Info"));
     info->setObjectName(QStringLiteral("nmInfo"));
     addCommand(info, "nmAbout", QStringLiteral("&About"), {}, &MainWindow::aboutChosen);
+}
+
+void MainWindow::setVisible(bool visible)
+{
+    QMainWindow::setVisible(visible);
+    // Decided at the first showing, before anything has reached the screen:
+    // by then Qt knows whether it draws the title bar itself.
+    if (visible && !m_titleBarChosen) {
+        m_titleBarChosen = true;
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+            && windowHandle()->frameMargins().top() > 0)
+            useOwnTitleBar();
+    }
+}
+
+void MainWindow::useOwnTitleBar()
+{
+    // Only the hint: with the title bar hints, Qt would keep the frame.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint); // hides the window
+    auto *bar = new TitleBar(this);
+    const int height = bar->sizeHint().height();
+    setContentsMargins(0, height, 0, 0);
+    bar->setGeometry(0, 0, width(), height);
+    QMainWindow::setVisible(true);
 }
 
 void MainWindow::showEvent(QShowEvent *event)

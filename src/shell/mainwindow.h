@@ -30,6 +30,8 @@ public:
     void nameStation(int station);
     void describeStation(int station, Station::Phase phase);
 
+    void setVisible(bool visible) override;
+
 Q_SIGNALS:
     // The menu commands, only while the window takes input.
     void exitChosen();
@@ -44,6 +46,7 @@ protected:
 
 private:
     void buildMenus();
+    void useOwnTitleBar();
     void addCommand(QMenu *menu, const char *name, const QString &caption, QKeySequence key,
                     void (MainWindow::*chosen)());
 
@@ -51,6 +54,7 @@ private:
     std::array<LedShape *, StationCount> m_leds{};
     std::array<QPushButton *, StationCount> m_starts{};
     bool m_placed = false;
+    bool m_titleBarChosen = false;
 };
 
 } // namespace kirvano
