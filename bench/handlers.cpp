@@ -7,6 +7,8 @@
 
 #include "support/mainharness.h"
 
+#include "app/maincontroller.h"
+#include "main/program.h"
 #include "platform/qt/qtmediaplayer.h"
 #include "shell/fonts.h"
 #include "shell/mainwindow.h"
@@ -39,15 +41,15 @@ constexpr int TicksBeforeReset = 290;
 void prepareBoard(MainController &main, int running = StationCount)
 {
     Board &board = main.board();
-    board.mnStopall_Click();
+    board.stopAll();
     for (int n = 1; n <= StationCount; ++n) {
         Station &s = board.station(n);
         for (int c = 0; c < UnitsPerSale; ++c)
             s.button().click();
-        s.Timer_Timer(); // the run begins
+        s.onTimerTick(); // the run begins
         if (n > running) {
             for (int guard = 0; s.phase() != Station::Phase::Expired && guard < 1000; ++guard)
-                s.Timer_Timer();
+                s.onTimerTick();
         }
     }
 }
@@ -65,11 +67,11 @@ void minuteTickAll(benchmark::State &state, MainController &main, bool repaint)
             state.ResumeTiming();
         }
         for (int n = 1; n <= StationCount; ++n)
-            board.station(n).Timer_Timer();
+            board.station(n).onTimerTick();
         if (repaint)
             QCoreApplication::sendPostedEvents(); // the update requests: the repaint of what changed
     }
-    main.board().mnStopall_Click();
+    main.board().stopAll();
 }
 
 void firstTick(benchmark::State &state, MainController &main)
@@ -77,12 +79,12 @@ void firstTick(benchmark::State &state, MainController &main)
     Station &s = main.board().station(1);
     for (auto _ : state) {
         state.PauseTiming();
-        s.ClearT();
+        s.reset();
         s.button().click();
         state.ResumeTiming();
-        s.Timer_Timer();
+        s.onTimerTick();
     }
-    s.ClearT();
+    s.reset();
 }
 
 void fillQueue(MainController &main)
@@ -96,26 +98,26 @@ void fillQueue(MainController &main)
 void playerWake(benchmark::State &state, test::MainHarness &h)
 {
     MainController &main = *h.main;
-    main.board().mnStopall_Click();
+    main.board().stopAll();
     fillQueue(main);
     int batch = 0;
     for (auto _ : state) {
         h.clock.advanceTo(main.alarm().nextTickAt());
         if (++batch == 1000) {
             state.PauseTiming();
-            h.wmp1.plays.clear();
+            h.mediaPlayer.plays.clear();
             batch = 0;
             state.ResumeTiming();
         }
     }
-    main.board().mnStopall_Click();
+    main.board().stopAll();
 }
 
 // What the queue's news costs a station's expiry and its reset: the player
 // catches up with the cursor and sets Timerplay for the next sound.
 void slotFilledAndEmptied(benchmark::State &state, MainController &main)
 {
-    main.board().mnStopall_Click();
+    main.board().stopAll();
     SoundQueue &queue = main.soundQueue();
     const QString path = main.board().station(6).soundPath();
     for (auto _ : state) {
@@ -126,16 +128,16 @@ void slotFilledAndEmptied(benchmark::State &state, MainController &main)
 
 // One sound start on the event thread: the real player's assignment, the
 // sounds 30 ms apart, each replacing the one before.
-void realSoundStart(benchmark::State &state, MainWindow &frmMain)
+void realSoundStart(benchmark::State &state, Program &program)
 {
-    auto *wmp1 = frmMain.findChild<QtMediaPlayer *>(QStringLiteral("wmp1"));
-    if (!wmp1) {
+    auto *player = program.mainWindow().findChild<QtMediaPlayer *>(QStringLiteral("wmp1"));
+    if (!player) {
         state.SkipWithError("wmp1 not found");
         return;
     }
     int n = 0;
     for (auto _ : state) {
-        wmp1->setURL(frmMain.controller().board().station(1 + n++ % StationCount).soundPath());
+        player->play(program.controller().board().station(1 + n++ % StationCount).soundPath());
         state.PauseTiming();
         QElapsedTimer waited;
         waited.start();
@@ -151,7 +153,7 @@ void stopAll(benchmark::State &state, MainController &main)
         state.PauseTiming();
         prepareBoard(main, 24);
         state.ResumeTiming();
-        main.mnStopall_Click();
+        main.stopAll();
     }
 }
 
@@ -212,14 +214,14 @@ int main(int argc, char *argv[])
 
     test::MainHarness fakes(QStringLiteral("bench"));
     fakes.writeSettings(QStringLiteral("%1\r\n%1\r\n0\r\n0\r\n4826\r\n").arg(MinutesPerUnit).toLatin1());
-    fakes.main->Form_Load();
-    fakes.main->splashTimer1_Timer();
+    fakes.main->startUp();
+    fakes.main->handOver();
     MainController &f = *fakes.main;
 
-    MainWindow frmMain(programFolder(), env.settingsPath());
-    MainController &r = frmMain.controller();
-    r.Form_Load();
-    r.splashTimer1_Timer();
+    Program program(programFolder(), env.settingsPath());
+    MainController &r = program.controller();
+    r.startUp();
+    r.handOver();
     QCoreApplication::processEvents();
     const QString platform = QGuiApplication::platformName();
     const std::string real = "real widgets (" + platform.toStdString() + ")";
@@ -244,8 +246,8 @@ int main(int argc, char *argv[])
     // beginning saves the counters: a fixed count keeps that to seconds.
     reg("Stop all, 24 running and 8 expired, fakes", [&f](benchmark::State &s) { stopAll(s, f); })->Iterations(100);
     reg("Stop all, 24 running and 8 expired, " + real, [&r](benchmark::State &s) { stopAll(s, r); })->Iterations(100);
-    reg("sound start on the event thread (wmp1.setURL), " + real + ", " + soundSetting().toStdString(),
-        [&frmMain](benchmark::State &s) { realSoundStart(s, frmMain); })
+    reg("sound start on the event thread (the player's play()), " + real + ", " + soundSetting().toStdString(),
+        [&program](benchmark::State &s) { realSoundStart(s, program); })
         ->Iterations(200);
 
     TableReporter table;

@@ -16,6 +16,8 @@
 #include "benchenv.h"
 
 #include "alarm/pollingreference.h"
+#include "app/maincontroller.h"
+#include "main/program.h"
 #include "platform/qt/qttimer.h"
 #include "shell/fonts.h"
 #include "shell/mainwindow.h"
@@ -50,10 +52,10 @@ void runFor(int ms)
 // Sells 1 to 3 units on stations 1..24 and one unit on 25..32 through the
 // real START buttons, waits for the runs to begin, then lets 25..32 reach
 // their end through their own tick handler instead of waiting the minutes.
-bool makeBusy(MainWindow &frmMain)
+bool makeBusy(Program &program)
 {
     for (int n = 1; n <= StationCount; ++n) {
-        auto *button = frmMain.findChild<QPushButton *>(QStringLiteral("CmdStart%1").arg(n));
+        auto *button = program.mainWindow().findChild<QPushButton *>(QStringLiteral("CmdStart%1").arg(n));
         if (!button)
             return false;
         const int clicks = n <= RunningStations ? 1 + n % 3 : 1;
@@ -61,11 +63,11 @@ bool makeBusy(MainWindow &frmMain)
             button->click();
     }
     runFor(ArmingInterval + 500);
-    Board &board = frmMain.controller().board();
+    Board &board = program.controller().board();
     for (int n = RunningStations + 1; n <= StationCount; ++n) {
         Station &s = board.station(n);
         for (int guard = 0; s.phase() != Station::Phase::Expired && guard < 1000; ++guard)
-            s.Timer_Timer();
+            s.onTimerTick();
     }
     return true;
 }
@@ -74,13 +76,13 @@ bool makeBusy(MainWindow &frmMain)
 class Unheard : public IMediaPlayer
 {
 public:
-    void setURL(const QString &) override {}
+    void play(const QString &) override {}
 };
 
-QString boardState(MainWindow &frmMain)
+QString boardState(Program &program)
 {
     int running = 0, expired = 0, idle = 0;
-    Board &board = frmMain.controller().board();
+    Board &board = program.controller().board();
     for (int n = 1; n <= StationCount; ++n) {
         switch (board.station(n).phase()) {
         case Station::Phase::Running:
@@ -116,17 +118,17 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
 
-    MainWindow frmMain(programFolder(), env.settingsPath());
-    frmMain.controller().Form_Load();
+    Program program(programFolder(), env.settingsPath());
+    program.controller().startUp();
     runFor(2500); // the splash hands over at 2 s
-    if (busy && !makeBusy(frmMain)) {
+    if (busy && !makeBusy(program)) {
         printRow(QStringLiteral("Load: START buttons not found"), QStringLiteral("—"), QStringLiteral("found"), 0);
         return 1;
     }
     runFor(busy ? 1000 : 3500); // past Timerlogo's single tick at 5 s
     if (afterAlarms) {
         runFor(12000); // a few sounds; each stream closes a second after its end
-        frmMain.controller().mnStopall_Click();
+        program.controller().stopAll();
         runFor(6000);
     }
     std::unique_ptr<QtTimer> referenceTimer;
@@ -135,9 +137,9 @@ int main(int argc, char *argv[])
     if (polling) {
         referenceTimer = std::make_unique<QtTimer>(QStringLiteral("reference"), EmptySlotInterval, true, nullptr);
         reference =
-            std::make_unique<test::PollingReference>(frmMain.controller().soundQueue(), *referenceTimer, unheard);
+            std::make_unique<test::PollingReference>(program.controller().soundQueue(), *referenceTimer, unheard);
     }
-    const QString before = boardState(frmMain);
+    const QString before = boardState(program);
 
     std::fprintf(stderr, "measuring\n");
     const ProcessUsage start = processUsage();
@@ -146,7 +148,7 @@ int main(int argc, char *argv[])
     const std::int64_t wall = nowNs() - t0;
     const ProcessUsage end = processUsage();
     std::fprintf(stderr, "measured\n");
-    const QString after = boardState(frmMain);
+    const QString after = boardState(program);
 
     const double cpuPercent = 100.0 * double(end.cpuNs - start.cpuNs) / double(wall);
     const double wakeups = double(end.voluntarySwitches - start.voluntarySwitches) / (double(wall) / 1e9);

@@ -50,16 +50,16 @@ constexpr int HeardAgainMs = 11000;
 class Rhythm
 {
 public:
-    explicit Rhythm(QtMediaPlayer &wmp1) : m_wmp1(wmp1)
+    explicit Rhythm(QtMediaPlayer &mediaPlayer) : m_mediaPlayer(mediaPlayer)
     {
         m_timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { m_wmp1.setURL(stationSound(1)); });
-        m_wmp1.setURL(stationSound(1));
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { m_mediaPlayer.play(stationSound(1)); });
+        m_mediaPlayer.play(stationSound(1));
         m_timer.start(RhythmMs);
     }
 
 private:
-    QtMediaPlayer &m_wmp1;
+    QtMediaPlayer &m_mediaPlayer;
     QTimer m_timer;
 };
 
@@ -75,9 +75,9 @@ QString seconds(const std::vector<double> &ms)
         .arg(*std::max_element(ms.begin(), ms.end()) / 1000, 0, 'f', 1);
 }
 
-bool restarts(QtMediaPlayer &wmp1, PrivateSoundServer &server, int count)
+bool restarts(QtMediaPlayer &mediaPlayer, PrivateSoundServer &server, int count)
 {
-    Rhythm rhythm(wmp1);
+    Rhythm rhythm(mediaPlayer);
     std::vector<double> heardAfter;
     for (int i = 0; i < count; ++i) {
         QTest::qWait(2000 + (i * 1777) % RhythmMs);
@@ -107,9 +107,9 @@ bool restarts(QtMediaPlayer &wmp1, PrivateSoundServer &server, int count)
     return heard == count;
 }
 
-bool hang(QtMediaPlayer &wmp1, PrivateSoundServer &server, SinkRecorder &recorder, int span)
+bool hang(QtMediaPlayer &mediaPlayer, PrivateSoundServer &server, SinkRecorder &recorder, int span)
 {
-    Rhythm rhythm(wmp1);
+    Rhythm rhythm(mediaPlayer);
     recorder.restart();
     if (!recorder.waitForSound(RhythmMs + 3000)) {
         printRow(QStringLiteral("Sound server hung: not heard before the hang"), QStringLiteral("—"),
@@ -144,7 +144,7 @@ bool hang(QtMediaPlayer &wmp1, PrivateSoundServer &server, SinkRecorder &recorde
 }
 
 // When the server removes a stream, after the assignment that made it.
-double streamEndMs(QtMediaPlayer &wmp1, const QString &tone, const QString &server)
+double streamEndMs(QtMediaPlayer &mediaPlayer, const QString &tone, const QString &server)
 {
     QProcess events;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -157,7 +157,7 @@ double streamEndMs(QtMediaPlayer &wmp1, const QString &tone, const QString &serv
     for (int i = 0; i < 5; ++i) {
         events.readAll();
         const std::int64_t t0 = nowNs();
-        wmp1.setURL(tone);
+        mediaPlayer.play(tone);
         (void)QTest::qWaitFor([&] { return events.readAll().contains("'remove' on sink-input"); }, 5000);
         ends.push_back(double(nowNs() - t0) / 1e6);
         QTest::qWait(300);
@@ -168,24 +168,24 @@ double streamEndMs(QtMediaPlayer &wmp1, const QString &tone, const QString &serv
     return ends[ends.size() / 2];
 }
 
-bool sweep(QtMediaPlayer &wmp1, SinkRecorder &recorder, const QString &dir, const QString &server, int trials)
+bool sweep(QtMediaPlayer &mediaPlayer, SinkRecorder &recorder, const QString &dir, const QString &server, int trials)
 {
     const QString quiet = dir + QStringLiteral("/quiet.wav");
     const QString loud = dir + QStringLiteral("/loud.wav");
     writeToneWav(quiet, 0.3, 440, 0.25);
     writeToneWav(loud, 0.3, 660, 0.5);
-    const double endMs = streamEndMs(wmp1, quiet, server);
+    const double endMs = streamEndMs(mediaPlayer, quiet, server);
     const double firstMs = endMs - trials / 2 * 0.1;
     int heard = 0;
     for (int k = 0; k < trials; ++k) {
         const double at = firstMs + k * 0.1;
         const std::int64_t t0 = nowNs();
-        wmp1.setURL(quiet);
+        mediaPlayer.play(quiet);
         QTest::qWait(std::max(0, int(at) - 5));
         while (double(nowNs() - t0) / 1e6 < at) {
         }
         recorder.restart();
-        wmp1.setURL(loud);
+        mediaPlayer.play(loud);
         heard += recorder.waitForSound(3000, 0.3);
         QTest::qWait(600);
     }
@@ -225,13 +225,13 @@ int main(int argc, char *argv[])
     }
     bool met = false;
     {
-        QtMediaPlayer wmp1;
+        QtMediaPlayer mediaPlayer;
         if (mode == QLatin1String("hang"))
-            met = hang(wmp1, server, recorder, amount);
+            met = hang(mediaPlayer, server, recorder, amount);
         else if (mode == QLatin1String("sweep"))
-            met = sweep(wmp1, recorder, env.root(), server.address(), amount);
+            met = sweep(mediaPlayer, recorder, env.root(), server.address(), amount);
         else
-            met = restarts(wmp1, server, amount);
+            met = restarts(mediaPlayer, server, amount);
     }
     return met ? 0 : 1;
 }

@@ -50,17 +50,17 @@ struct Tally
 {
     int starts = 0;
     int heard = 0;
-    std::vector<double> callUs; // setURL on the calling thread
+    std::vector<double> callUs; // play on the calling thread
     double rssAfterWarmUp = -1;
     int threadsAfterWarmUp = -1;
     qint64 warmUpMs = 0;
 };
 
 // Assigns a path and times the call on this thread.
-void assign(QtMediaPlayer &wmp1, const QString &path, Tally &t)
+void assign(QtMediaPlayer &player, const QString &path, Tally &t)
 {
     const std::int64_t t0 = nowNs();
-    wmp1.setURL(path);
+    player.play(path);
     t.callUs.push_back(double(nowNs() - t0) / 1e3);
     ++t.starts;
 }
@@ -86,7 +86,7 @@ void warmedUp(Tally &t, const QElapsedTimer &run)
     t.warmUpMs = run.elapsed();
 }
 
-void fast(QtMediaPlayer &wmp1, SinkRecorder &recorder, const QString &dir, int count, Tally &t)
+void fast(QtMediaPlayer &player, SinkRecorder &recorder, const QString &dir, int count, Tally &t)
 {
     const QString quiet = dir + QStringLiteral("/quiet.wav");
     const QString loud = dir + QStringLiteral("/loud.wav");
@@ -102,7 +102,7 @@ void fast(QtMediaPlayer &wmp1, SinkRecorder &recorder, const QString &dir, int c
         if (i == 100)
             warmedUp(t, run);
         const bool isLoud = i % 2;
-        assign(wmp1, isLoud ? loud : quiet, t);
+        assign(player, isLoud ? loud : quiet, t);
         const bool heard = isLoud ? hearLevel(recorder, between, 1.0) : hearLevel(recorder, quietLevel / 2, between);
         t.heard += heard;
         if (!heard)
@@ -113,7 +113,7 @@ void fast(QtMediaPlayer &wmp1, SinkRecorder &recorder, const QString &dir, int c
 }
 
 // One start every periodMs, each sound heard and ended before the next.
-void rhythm(QtMediaPlayer &wmp1, SinkRecorder &recorder, int seconds, int periodMs,
+void rhythm(QtMediaPlayer &player, SinkRecorder &recorder, int seconds, int periodMs,
             const std::function<QString(int)> &soundOf, Tally &t)
 {
     QElapsedTimer run;
@@ -122,7 +122,7 @@ void rhythm(QtMediaPlayer &wmp1, SinkRecorder &recorder, int seconds, int period
         if (i == 32)
             warmedUp(t, run);
         recorder.restart();
-        assign(wmp1, soundOf(i), t);
+        assign(player, soundOf(i), t);
         const bool heard = recorder.waitForSound(HearWithinMs);
         t.heard += heard;
         if (!heard)
@@ -167,18 +167,18 @@ int main(int argc, char *argv[])
     Tally t;
     int abandoned = 0;
     {
-        QtMediaPlayer wmp1;
+        QtMediaPlayer player;
         const QString tone = env.root() + QStringLiteral("/short.wav");
         writeToneWav(tone, 0.2, 440, QuietTone);
         if (isEnding)
             rhythm(
-                wmp1, recorder, amount, EndingMs, [&tone](int) { return tone; }, t);
+                player, recorder, amount, EndingMs, [&tone](int) { return tone; }, t);
         else if (isRhythm)
             rhythm(
-                wmp1, recorder, amount, RhythmMs, [](int i) { return stationSound(1 + i % 32); }, t);
+                player, recorder, amount, RhythmMs, [](int i) { return stationSound(1 + i % 32); }, t);
         else
-            fast(wmp1, recorder, env.root(), amount, t);
-        abandoned = wmp1.abandonedPlayers();
+            fast(player, recorder, env.root(), amount, t);
+        abandoned = player.abandonedPlayers();
         QTest::qWait(1500); // the last sound ends and its stream closes
         const double rss = statusMB("VmRSS");
         const int threads = threadCount();

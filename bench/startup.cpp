@@ -7,6 +7,8 @@
 
 #include "benchenv.h"
 
+#include "app/maincontroller.h"
+#include "main/program.h"
 #include "shell/fonts.h"
 #include "shell/mainwindow.h"
 
@@ -106,9 +108,9 @@ int childMain(int argc, char *argv[], std::int64_t t0)
     installFontSubstitutions();
     app.times.applicationReady = app.since();
 
-    MainWindow frmMain(programFolder(), env.settingsPath());
+    Program program(programFolder(), env.settingsPath());
     app.times.windowBuilt = app.since();
-    frmMain.controller().Form_Load();
+    program.controller().startUp();
     app.times.loaded = app.since();
 
     QTimer::singleShot(15000, [] { QCoreApplication::exit(1); });

@@ -43,7 +43,7 @@ std::string describe(const QString &text)
 // The five values in file order.
 const QString &field(const Settings &s, int i)
 {
-    const QString *fields[] = {&s.strMin_a, &s.strMin_b, &s.strCnt_a, &s.StrCnt_b, &s.strPass};
+    const QString *fields[] = {&s.minutesA, &s.minutesB, &s.counterA, &s.counterB, &s.password};
     return *fields[i];
 }
 
@@ -89,7 +89,7 @@ std::string checkAgainstReference(const QByteArray &data, const std::optional<Se
 std::string checkNumbers(const Settings &s)
 {
     const QLocale locales[] = {QLocale::c(), QLocale(QLocale::Italian, QLocale::Italy)};
-    for (const QString &value : {s.strMin_a, s.strMin_b, s.strCnt_a, s.StrCnt_b, s.strPass}) {
+    for (const QString &value : {s.minutesA, s.minutesB, s.counterA, s.counterB, s.password}) {
         if (!std::isfinite(leadingNumber(value)))
             return "leadingNumber of \"" + describe(value) + "\" is not finite";
         for (const QLocale &locale : locales) {
@@ -118,7 +118,7 @@ std::string checkRoundTrips(const QByteArray &data)
     Settings typed = safe;
     QByteArray password = data.left(64);
     password.replace('\r', QByteArray()).replace('\n', QByteArray());
-    typed.strPass = QString::fromLatin1(password);
+    typed.password = QString::fromLatin1(password);
     const auto withPassword = readSettingsFields(SettingsStore::settingsBytes(typed));
     if (!withPassword)
         return "a password made the settings file unreadable";
@@ -131,7 +131,7 @@ std::string checkRoundTrips(const QByteArray &data)
     const char *labels[] = {
         "Tempo Gruppo A = ", "Tempo Gruppo B = ", "Contatore    A = ", "Contatore    B = ", "Option Password= "};
     Settings values = safe;
-    values.strPass = QStringLiteral("****");
+    values.password = QStringLiteral("****");
     if (report.size() != 6 || !report.at(5).isEmpty())
         return "the report file does not have five lines";
     for (int i = 0; i < 5; ++i) {
@@ -151,7 +151,7 @@ std::string checkStoreLoad(const QByteArray &data, const std::optional<Settings>
     }
     const SettingsStore store(scratchFile, QFileInfo(scratchFile).absolutePath() + QStringLiteral("/config.txt"));
     const auto loaded = store.load();
-    const bool usable = read && !read->strMin_a.isEmpty() && !read->strMin_b.isEmpty();
+    const bool usable = read && !read->minutesA.isEmpty() && !read->minutesB.isEmpty();
     if (loaded.has_value() != usable)
         return usable ? "SettingsStore::load refused readable settings" : "SettingsStore::load took unusable settings";
     if (loaded && *loaded != *read)

@@ -18,6 +18,7 @@ KIRVANO_BUILD_PACKAGES=(
 KIRVANO_TEST_PACKAGES=(
     googletest libgtest-dev libgmock-dev
     xvfb xauth openbox x11-utils xdotool
+    mutter qt6-wayland # a headless Wayland compositor, and Qt's platform for it
     pulseaudio pulseaudio-utils sox
     desktop-file-utils appstream imagemagick
     clang-format git

@@ -81,6 +81,28 @@ start_display() {
     fi
 }
 
+# Starts GNOME's compositor headless on the private session bus, with a
+# private runtime folder, for the Wayland test; exports
+# KIRVANO_WAYLAND_DISPLAY and KIRVANO_WAYLAND_RUNTIME_DIR for it only (the
+# other tests keep their platforms).
+start_wayland() {
+    command -v mutter >/dev/null || return 0
+    [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || start_bus
+    make_service_dir
+    local dir="$KIRVANO_SERVICE_DIR/wayland"
+    mkdir -p "$dir"
+    chmod 700 "$dir"
+    env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$dir" \
+        mutter --headless --wayland --no-x11 --wayland-display=kirvano-wayland --virtual-monitor 1280x800 \
+        >"$dir/log" 2>&1 &
+    KIRVANO_SERVICE_PIDS+=($!)
+    if wait_for -S "$dir/kirvano-wayland"; then
+        export KIRVANO_WAYLAND_DISPLAY=kirvano-wayland KIRVANO_WAYLAND_RUNTIME_DIR="$dir"
+    else
+        echo "mutter did not come up: $(cat "$dir/log")" >&2
+    fi
+}
+
 # Starts a private PulseAudio with a null sink "test_sink" and exports PULSE_SERVER.
 # It gets no session bus and no DISPLAY to autolaunch one: a PulseAudio on a
 # bus claims the name org.PulseAudio1, and the one a sound test starts for

@@ -18,32 +18,32 @@ qint64 systemClock()
 
 } // namespace
 
-AlarmPlayer::AlarmPlayer(SoundQueue &soundQueue, ITimer &Timerplay, IMediaPlayer &wmp1, Clock clock)
+AlarmPlayer::AlarmPlayer(SoundQueue &soundQueue, ITimer &playTimer, IMediaPlayer &mediaPlayer, Clock clock)
     : m_soundQueue(soundQueue)
-    , m_Timerplay(Timerplay)
-    , m_wmp1(wmp1)
-    , m_clock(clock ? std::move(clock) : systemClock)
+    , m_playTimer(playTimer)
+    , m_mediaPlayer(mediaPlayer)
+    , m_clock(clock ? std::move(clock) : Clock(systemClock))
 {
     for (int slot = 0; slot < CursorSlots; ++slot) {
         if (!m_soundQueue[slot].isEmpty())
             m_filled |= 1u << slot;
     }
     // Restarting the count puts the first tick exactly where the walk expects it.
-    m_Timerplay.setInterval(EmptySlotInterval);
-    m_nextTickAt = m_clock() + EmptySlotInterval;
-    m_Timerplay.onTick([this] { Timerplay_Timer(); });
+    m_playTimer.setInterval(EmptySlotInterval);
+    m_nextTickAt = m_clock.fire() + EmptySlotInterval;
+    m_playTimer.onTick([this] { onTimerTick(); });
     m_soundQueue.onChange([this](int index, const QString &path) { slotChanging(index, path); });
 }
 
 AlarmPlayer::~AlarmPlayer()
 {
     m_soundQueue.onChange({});
-    m_Timerplay.onTick({});
+    m_playTimer.onTick({});
 }
 
-void AlarmPlayer::Timerplay_Timer()
+void AlarmPlayer::onTimerTick()
 {
-    const qint64 now = m_clock();
+    const qint64 now = m_clock.fire();
     catchUp(now);
     sleepUntilNextSound(now);
 }
@@ -51,24 +51,24 @@ void AlarmPlayer::Timerplay_Timer()
 AlarmPlayer::Walk AlarmPlayer::walkTo(qint64 now) const
 {
     if (now < m_nextTickAt)
-        return {m_playPos, m_nextTickAt, false};
+        return {m_cursor, m_nextTickAt, false};
     // Every tick until the next filled slot is an empty one, 10 ms apart.
     const qint64 dueTicks = (now - m_nextTickAt) / EmptySlotInterval + 1;
     const int toSound = ticksToNextSound();
     const qint64 ticks = toSound > 0 ? std::min<qint64>(dueTicks, toSound) : dueTicks;
-    const auto playPos = qint16((m_playPos + ticks) % CursorSlots);
+    const auto cursor = qint16((m_cursor + ticks) % CursorSlots);
     const qint64 lastTick = m_nextTickAt + (ticks - 1) * EmptySlotInterval;
     const bool reachesSound = ticks == toSound;
-    return {playPos, lastTick + (reachesSound ? SoundInterval : EmptySlotInterval), reachesSound};
+    return {cursor, lastTick + (reachesSound ? SoundInterval : EmptySlotInterval), reachesSound};
 }
 
 void AlarmPlayer::catchUp(qint64 now)
 {
     const Walk walk = walkTo(now);
-    m_playPos = walk.playPos;
+    m_cursor = walk.cursor;
     m_nextTickAt = walk.nextTickAt;
     if (walk.reachesSound) {
-        m_wmp1.setURL(m_soundQueue[m_playPos]);
+        m_mediaPlayer.play(m_soundQueue[m_cursor]);
         // A late tick starts the sound late and lingers from then on, as a
         // timer whose interval is set at every tick would.
         m_nextTickAt = now + SoundInterval;
@@ -79,7 +79,7 @@ void AlarmPlayer::slotChanging(int index, const QString &path)
 {
     if (index >= CursorSlots)
         return;
-    const qint64 now = m_clock();
+    const qint64 now = m_clock.fire();
     catchUp(now); // a tick due by now saw the slot as it was
     if (path.isEmpty())
         m_filled &= ~(1u << index);
@@ -93,7 +93,7 @@ int AlarmPlayer::ticksToNextSound() const
     if (m_filled == 0)
         return 0;
     // Slot playPos + 1 comes to bit 0; a cursor on the only filled slot comes back to it after 32 ticks.
-    const quint32 ahead = std::rotr(m_filled, (m_playPos + 1) % CursorSlots);
+    const quint32 ahead = std::rotr(m_filled, (m_cursor + 1) % CursorSlots);
     return std::countr_zero(ahead) + 1;
 }
 
@@ -102,13 +102,13 @@ void AlarmPlayer::sleepUntilNextSound(qint64 now)
     const int toSound = ticksToNextSound();
     if (toSound == 0) {
         // Nothing to play: no tick at all, parked at its designed interval.
-        m_Timerplay.setEnabled(false);
-        m_Timerplay.setInterval(EmptySlotInterval);
+        m_playTimer.setEnabled(false);
+        m_playTimer.setInterval(EmptySlotInterval);
         return;
     }
     const qint64 wakeAt = m_nextTickAt + qint64(toSound - 1) * EmptySlotInterval;
-    m_Timerplay.setInterval(int(wakeAt - now));
-    m_Timerplay.setEnabled(true);
+    m_playTimer.setInterval(int(wakeAt - now));
+    m_playTimer.setEnabled(true);
 }
 
 } // namespace kirvano

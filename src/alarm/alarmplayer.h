@@ -7,8 +7,6 @@
 
 #include <QtGlobal>
 
-#include <functional>
-
 namespace kirvano {
 
 constexpr int EmptySlotInterval = 10;
@@ -27,24 +25,24 @@ class AlarmPlayer
 {
 public:
     // Milliseconds on a monotonic clock; the system's when none is given.
-    using Clock = std::function<qint64()>;
+    using Clock = Callback<qint64()>;
 
     // Timerplay comes running at 10 ms, as the main window creates it.
-    AlarmPlayer(SoundQueue &soundQueue, ITimer &Timerplay, IMediaPlayer &wmp1, Clock clock = {});
+    AlarmPlayer(SoundQueue &soundQueue, ITimer &playTimer, IMediaPlayer &mediaPlayer, Clock clock = {});
     ~AlarmPlayer();
     AlarmPlayer(const AlarmPlayer &) = delete;
     AlarmPlayer &operator=(const AlarmPlayer &) = delete;
 
-    void Timerplay_Timer();
+    void onTimerTick();
 
     // Where the cursor is now, and when its next tick is due.
-    qint16 playPos() const { return walkTo(m_clock()).playPos; }
-    qint64 nextTickAt() const { return walkTo(m_clock()).nextTickAt; }
+    qint16 cursor() const { return walkTo(m_clock.fire()).cursor; }
+    qint64 nextTickAt() const { return walkTo(m_clock.fire()).nextTickAt; }
 
 private:
     struct Walk
     {
-        qint16 playPos;
+        qint16 cursor;
         qint64 nextTickAt;
         bool reachesSound; // its last tick lands on a filled slot
     };
@@ -57,10 +55,10 @@ private:
     int ticksToNextSound() const;
 
     SoundQueue &m_soundQueue;
-    ITimer &m_Timerplay;
-    IMediaPlayer &m_wmp1;
+    ITimer &m_playTimer;
+    IMediaPlayer &m_mediaPlayer;
     Clock m_clock;
-    qint16 m_playPos = 0;
+    qint16 m_cursor = 0;
     qint64 m_nextTickAt = 0; // when the cursor leaves m_playPos
     quint32 m_filled = 0;    // bit N: slot N holds a path
 };

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/callback.h"
+
 #include <QString>
 
 #include <array>
-#include <functional>
 
 namespace kirvano {
 
@@ -50,22 +51,19 @@ public:
 
     // A change is told just before it is made, while the slot still holds
     // its old text: the walker first catches up with the queue as it was.
-    using ChangeHandler = std::function<void(int index, const QString &path)>;
-    void onChange(ChangeHandler handler) { m_changing = std::move(handler); }
+    Callback<void(int index, const QString &path)> onChange;
 
     void set(int index, const QString &path)
     {
         QString &slot = m_slots[index];
         if (slot == path)
             return;
-        if (m_changing)
-            m_changing(index, path);
+        onChange.fire(index, path);
         slot = path;
     }
 
 private:
     std::array<QString, Slots> m_slots;
-    ChangeHandler m_changing;
 };
 
 } // namespace kirvano

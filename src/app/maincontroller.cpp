@@ -10,9 +10,9 @@ const QString MainController::LoadProblemText =
     QStringLiteral("Problemi durante il caricamente della configurazione.\r\nImpostazioni di default.");
 const QString MainController::ExitQuestion = QStringLiteral("Attenzione vuoi uscire?");
 
-MainController::MainController(const MainControls &controls, WindowFactory &windows, SettingsStore store,
-                               QString appFolder, QLocale locale)
-    : m_c(controls)
+MainController::MainController(MainControls controls, WindowFactory &windows, SettingsStore store, QString appFolder,
+                               QLocale locale)
+    : m_c(std::move(controls))
     , m_windows(windows)
     , m_store(std::move(store))
     , m_stationContext{m_settings, m_soundQueue, m_c.messageBox, std::move(appFolder), std::move(locale), {}}
@@ -20,39 +20,40 @@ MainController::MainController(const MainControls &controls, WindowFactory &wind
     // Every unit sold is saved as soon as it is counted. The station's tick
     // is still running then: a failure is told once the tick is over, or
     // the open box would hold back that station's minutes.
-    m_stationContext.countersChanged = [this] { save(Report::Later); };
-    m_board = std::make_unique<Board>(m_stationContext, m_c.stationControls);
-    m_alarm = std::make_unique<AlarmPlayer>(m_soundQueue, m_c.Timerplay, m_c.wmp1, m_c.clock);
-    m_c.Timerlogo.onTick([this] { Timerlogo_Timer(); });
-    m_c.frmMain.onCloseRequest([this] { return Form_QueryUnload(); });
+    m_stationContext.onCountersChanged([this] { save(Report::Later); });
+    m_board = std::make_unique<Board>(m_stationContext,
+                                      [this](const StationParams &p) { return m_c.stations.at(p.number - 1); });
+    m_alarm = std::make_unique<AlarmPlayer>(m_soundQueue, m_c.playTimer, m_c.mediaPlayer, m_c.clock);
+    m_c.handOffTimer.onTick([this] { onHandOffTimer(); });
+    m_c.mainWindow.onCloseRequest([this] { return confirmClose(); });
 }
 
 MainController::~MainController() = default;
 
-void MainController::Form_Load()
+void MainController::startUp()
 {
-    LoadSetting();
-    m_frmlogo = m_windows.createSplash(*this);
-    m_frmlogo->onCloseRequest([this] {
-        m_frmlogo = nullptr;
+    loadSettings();
+    m_splash = m_windows.createSplash([this] { handOver(); });
+    m_splash->onCloseRequest([this] {
+        m_splash = nullptr;
         return true;
     });
-    m_frmlogo->show();
-    m_c.frmMain.hide();
+    m_splash->show();
+    m_c.mainWindow.hide();
 }
 
-void MainController::LoadSetting()
+void MainController::loadSettings()
 {
     if (auto loaded = m_store.load()) {
         m_settings = *loaded;
         return;
     }
-    m_c.messageBox.show(LoadProblemText, mb::OkOnly | mb::Critical);
+    m_c.messageBox.show(LoadProblemText, MessageButtons::Ok, MessageIcon::Critical);
     m_settings = Settings::defaults();
-    SaveSetting();
+    saveSettings();
 }
 
-bool MainController::SaveSetting()
+bool MainController::saveSettings()
 {
     return save(Report::Now);
 }
@@ -71,9 +72,9 @@ bool MainController::save(Report report)
         const QString text = QStringLiteral("Impossibile salvare la configurazione nel file:\r\n%1\r\n%2")
                                  .arg(QDir::toNativeSeparators(result.file), result.reason);
         if (report == Report::Later)
-            m_c.messageBox.showLater(text, mb::OkOnly | mb::Critical);
+            m_c.messageBox.showLater(text, MessageIcon::Critical);
         else
-            m_c.messageBox.show(text, mb::OkOnly | mb::Critical);
+            m_c.messageBox.show(text, MessageButtons::Ok, MessageIcon::Critical);
     }
     return false;
 }
@@ -81,80 +82,65 @@ bool MainController::save(Report report)
 // Both hand-off timers bring the main window up and close the splash.
 void MainController::handOver()
 {
-    m_c.frmMain.setEnabled(true);
-    m_c.frmMain.show();
-    closeIfOpen(m_frmlogo);
+    m_c.mainWindow.setEnabled(true);
+    m_c.mainWindow.show();
+    closeIfOpen(m_splash);
 }
 
-void MainController::splashTimer1_Timer()
+void MainController::onHandOffTimer()
 {
     handOver();
+    m_c.handOffTimer.setEnabled(false);
 }
 
-void MainController::Timerlogo_Timer()
+void MainController::requestExit()
 {
-    handOver();
-    m_c.Timerlogo.setEnabled(false);
+    m_c.mainWindow.close();
 }
 
-void MainController::nmExit_Click()
-{
-    m_c.frmMain.close();
-}
-
-bool MainController::Form_QueryUnload()
+bool MainController::confirmClose()
 {
     // A failed save is told again here, however often it was told before:
     // the operator is about to decide whether to leave with unsaved counters.
     m_saveFailureShown = false;
-    SaveSetting();
-    closeIfOpen(m_frmlogo);
-    closeIfOpen(m_frmoption);
-    closeIfOpen(m_frmabout);
-    return m_c.messageBox.show(ExitQuestion, mb::YesNo | mb::Question) != mb::No;
+    saveSettings();
+    closeIfOpen(m_splash);
+    closeIfOpen(m_optionsDialog);
+    closeIfOpen(m_aboutWindow);
+    return m_c.messageBox.show(ExitQuestion, MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::No;
 }
 
-void MainController::mnOption_Click()
+void MainController::openOptions()
 {
-    if (!m_frmoption) {
-        m_frmoption = m_windows.createOptions(*this);
-        m_frmoption->onCloseRequest([this] {
-            optionsQueryUnload();
+    if (!m_optionsDialog) {
+        m_optionsDialog = m_windows.createOptions(*this);
+        m_optionsDialog->onCloseRequest([this] {
+            m_c.mainWindow.setEnabled(true);
+            m_optionsDialog = nullptr;
             return true;
         });
     }
     // Showing fills the dialog from the settings; without a password it
     // opens on its "Tempo" page.
-    m_frmoption->show();
-    m_frmoption->setEnabled(true);
-    m_c.frmMain.setEnabled(false);
+    m_optionsDialog->show();
+    m_optionsDialog->setEnabled(true);
+    m_c.mainWindow.setEnabled(false);
 }
 
-void MainController::optionsQueryUnload()
+void MainController::openAbout()
 {
-    m_c.frmMain.setEnabled(true);
-    m_frmoption = nullptr;
-}
-
-void MainController::nmAbout_Click(int /*index*/)
-{
-    m_c.frmMain.setEnabled(false);
-    if (!m_frmabout) {
-        m_frmabout = m_windows.createAbout(*this);
-        m_frmabout->onCloseRequest([this] {
-            aboutQueryUnload();
+    m_c.mainWindow.setEnabled(false);
+    if (!m_aboutWindow) {
+        m_aboutWindow = m_windows.createAbout();
+        m_aboutWindow->onCloseRequest([this] {
+            m_c.mainWindow.setEnabled(true);
+            m_c.mainWindow.show();
+            m_aboutWindow = nullptr;
             return true;
         });
     }
-    m_frmabout->show();
-    m_frmabout->setEnabled(true);
-}
-
-void MainController::aboutQueryUnload()
-{
-    m_c.frmMain.setEnabled(true);
-    m_c.frmMain.show();
-    m_frmabout = nullptr;
+    m_aboutWindow->show();
+    m_aboutWindow->setEnabled(true);
 }
 
 void MainController::closeIfOpen(IWindow *window)

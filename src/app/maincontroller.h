@@ -10,22 +10,26 @@
 #include "platform/timer.h"
 #include "platform/window.h"
 
-#include <functional>
 #include <memory>
+#include <vector>
 
 namespace kirvano {
 
 class WindowFactory;
 
+// The main window's hand-off timer: it brings the main window up this long
+// after start-up, should the splash not have done it.
+constexpr int HandOffInterval = 5000;
+
 // The main window's platform parts.
 struct MainControls
 {
-    IWindow &frmMain;
-    ITimer &Timerplay;
-    ITimer &Timerlogo;
-    IMediaPlayer &wmp1;
+    IWindow &mainWindow;
+    ITimer &playTimer;    // comes running at the alarm's empty-slot interval
+    ITimer &handOffTimer; // comes running at HandOffInterval
+    IMediaPlayer &mediaPlayer;
     IMessageBox &messageBox;
-    std::function<StationControls(const StationParams &)> stationControls;
+    std::vector<StationControls> stations; // in station order
     // The clock the timers count on; the system's monotonic clock when empty.
     AlarmPlayer::Clock clock = {};
 };
@@ -36,36 +40,37 @@ struct MainControls
 class MainController : public OptionsHost
 {
 public:
-    MainController(const MainControls &controls, WindowFactory &windows, SettingsStore store, QString appFolder,
+    MainController(MainControls controls, WindowFactory &windows, SettingsStore store, QString appFolder,
                    QLocale locale = QLocale::system());
     ~MainController() override;
 
     // Start-up: settings, splash, main window hidden until the hand-off.
-    void Form_Load();
-    void Timerlogo_Timer();
-    // The splash's own timer tick.
-    void splashTimer1_Timer();
+    void startUp();
+    // The hand-off, by the splash's timer or the main window's: the main
+    // window comes up enabled and the splash closes.
+    void handOver();
 
-    void nmExit_Click();
-    // The close request; returns whether the main window may close.
-    bool Form_QueryUnload();
+    // The menu commands.
+    void requestExit();
+    void stopAll() { m_board->stopAll(); }
+    void clearCalls() { m_board->clearCalls(); }
+    void openOptions();
+    void openAbout();
 
-    void mnStopall_Click() { m_board->mnStopall_Click(); }
-    void mnClearcall_Click() { m_board->mnClearcall_Click(); }
-    void mnOption_Click();
-    void nmAbout_Click(int index = 1);
+    // The main window's close request; returns whether it may close.
+    bool confirmClose();
 
     // OptionsHost
     Settings &settings() override { return m_settings; }
-    bool SaveSetting() override;
+    bool saveSettings() override;
     IMessageBox &messageBox() override { return m_c.messageBox; }
 
     Board &board() { return *m_board; }
     AlarmPlayer &alarm() { return *m_alarm; }
     SoundQueue &soundQueue() { return m_soundQueue; }
-    IWindow *frmlogo() const { return m_frmlogo; }
-    IWindow *frmoption() const { return m_frmoption; }
-    IWindow *frmabout() const { return m_frmabout; }
+    IWindow *splash() const { return m_splash; }
+    IWindow *optionsDialog() const { return m_optionsDialog; }
+    IWindow *aboutWindow() const { return m_aboutWindow; }
 
     static const QString LoadProblemText;
     static const QString ExitQuestion;
@@ -73,12 +78,10 @@ public:
 private:
     enum class Report { Now, Later };
 
-    void LoadSetting();
+    void loadSettings();
     bool save(Report report);
-    void handOver();
+    void onHandOffTimer();
     static void closeIfOpen(IWindow *window);
-    void optionsQueryUnload();
-    void aboutQueryUnload();
 
     MainControls m_c;
     WindowFactory &m_windows;
@@ -88,9 +91,9 @@ private:
     StationContext m_stationContext;
     std::unique_ptr<Board> m_board;
     std::unique_ptr<AlarmPlayer> m_alarm;
-    IWindow *m_frmlogo = nullptr;
-    IWindow *m_frmoption = nullptr;
-    IWindow *m_frmabout = nullptr;
+    IWindow *m_splash = nullptr;
+    IWindow *m_optionsDialog = nullptr;
+    IWindow *m_aboutWindow = nullptr;
     bool m_saveFailureShown = false;
 };
 

@@ -15,7 +15,7 @@ public:
     // The five settings, read and assigned directly.
     virtual Settings &settings() = 0;
     // Writes both files; a failure has already been reported to the operator.
-    virtual bool SaveSetting() = 0;
+    virtual bool saveSettings() = 0;
     // The modal message box of the main window.
     virtual IMessageBox &messageBox() = 0;
 };

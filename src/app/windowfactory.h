@@ -1,11 +1,15 @@
 #pragma once
 
+#include "platform/callback.h"
 #include "platform/window.h"
 
 namespace kirvano {
 
-class MainController;
 class OptionsHost;
+
+// The splash's own timer: it hands over to the main window this long after
+// the splash was made.
+constexpr int SplashInterval = 2000;
 
 // Creates the secondary windows, each when it is first opened. The windows
 // go away by themselves once their close request has been accepted.
@@ -14,14 +18,14 @@ class WindowFactory
 public:
     virtual ~WindowFactory() = default;
 
-    // The splash, created enabled and not yet shown; its own 2000 ms timer is
-    // already running and calls main.splashTimer1_Timer() when it fires.
-    virtual IWindow *createSplash(MainController &main) = 0;
+    // The splash, created enabled and not yet shown; its own timer is
+    // already running and raises `handOff` when it fires.
+    virtual IWindow *createSplash(Callback<void()> handOff) = 0;
     // The options dialog, hidden and disabled. Every show fills it from the
     // host's settings first, and without a password skips its login.
     virtual IWindow *createOptions(OptionsHost &host) = 0;
     // The about window, hidden and disabled.
-    virtual IWindow *createAbout(MainController &main) = 0;
+    virtual IWindow *createAbout() = 0;
 };
 
 } // namespace kirvano

@@ -6,22 +6,16 @@
 
 namespace kirvano {
 
-// A push button: caption, font face and size, enabled, default, click event.
+// A station's START button: its caption, the caption's font face and size,
+// and its click.
 class IButton
 {
 public:
     virtual ~IButton() = default;
 
     virtual void setCaption(const QString &caption) = 0;
-    virtual QString caption() const = 0;
     virtual void setFontName(const QString &name) = 0;
-    virtual QString fontName() const = 0;
     virtual void setFontSize(double points) = 0;
-    virtual double fontSize() const = 0;
-    virtual void setEnabled(bool enabled) = 0;
-    virtual bool isEnabled() const = 0;
-    virtual void setDefault(bool isDefault) = 0;
-    virtual bool isDefault() const = 0;
 
     Callback<void()> onClick;
 

@@ -9,10 +9,10 @@ namespace kirvano {
 template<typename Signature>
 class Callback;
 
-// The one handler of a port's event: the logic sets it by calling the
-// callback with the handler (`timer.onTick([this] { ... })`), the adapter
+// The one handler of an event: the receiver sets it by calling the
+// callback with the handler (`timer.onTick([this] { ... })`), the sender
 // raises the event with fire(). Without a handler, fire() does nothing and
-// gives `unset`.
+// gives `unset`. A callback can also be made from its handler at once.
 template<typename R, typename... Args>
 class Callback<R(Args...)>
 {
@@ -24,8 +24,12 @@ class Callback<R(Args...)>
 public:
     Callback() = default;
     explicit Callback(Unset unset) : m_unset(std::move(unset)) {}
+    template<typename Handler>
+    requires std::is_invocable_r_v<R, Handler, Args...> Callback(Handler handler) : m_handler(std::move(handler)) {}
 
     void operator()(std::function<R(Args...)> handler) { m_handler = std::move(handler); }
+
+    explicit operator bool() const { return bool(m_handler); }
 
     R fire(Args... args) const
     {

@@ -4,14 +4,14 @@
 
 namespace kirvano {
 
-// The alarm's media player. Assigning a path plays that file once from its
-// start, replacing any sound in progress, also when the path is the same.
+// The alarm's media player. play() plays the named file once from its start,
+// replacing any sound in progress, also when the path is the same.
 class IMediaPlayer
 {
 public:
     virtual ~IMediaPlayer() = default;
 
-    virtual void setURL(const QString &path) = 0;
+    virtual void play(const QString &path) = 0;
 };
 
 } // namespace kirvano

@@ -4,18 +4,10 @@
 
 namespace kirvano {
 
-// Button-and-icon flags and answers of the modal message box.
-namespace mb {
-constexpr int OkOnly = 0;
-constexpr int YesNo = 4;
-constexpr int Critical = 16;
-constexpr int Question = 32;
-constexpr int Exclamation = 48;
-constexpr int IconMask = 0x70;
-constexpr int Ok = 1;
-constexpr int Yes = 6;
-constexpr int No = 7;
-} // namespace mb
+// The buttons, icon and answers of a modal message box.
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { None, Critical, Question, Exclamation };
+enum class MessageAnswer { Ok, Yes, No };
 
 inline const QString AppTitle = QStringLiteral("Kirvano");
 
@@ -26,12 +18,13 @@ class IMessageBox
 public:
     virtual ~IMessageBox() = default;
 
-    virtual int show(const QString &prompt, int flags, const QString &title = AppTitle) = 0;
+    virtual MessageAnswer show(const QString &prompt, MessageButtons buttons, MessageIcon icon,
+                               const QString &title = AppTitle) = 0;
 
     // Shows an OK box once the handler that asks for it has returned. A box
     // opened inside a timer's tick holds that timer's ticks back while the
     // operator reads, and those ticks are lost.
-    virtual void showLater(const QString &prompt, int flags, const QString &title = AppTitle) = 0;
+    virtual void showLater(const QString &prompt, MessageIcon icon, const QString &title = AppTitle) = 0;
 };
 
 } // namespace kirvano

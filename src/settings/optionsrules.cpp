@@ -7,12 +7,12 @@ namespace kirvano {
 
 bool needsLogin(const Settings &settings)
 {
-    return !settings.strPass.isEmpty();
+    return !settings.password.isEmpty();
 }
 
 bool passwordMatches(const Settings &settings, const QString &typed)
 {
-    return typed == settings.strPass;
+    return typed == settings.password;
 }
 
 QString minutesFromText(const QString &typed)
@@ -23,15 +23,15 @@ QString minutesFromText(const QString &typed)
 
 void resetCounters(Settings &settings)
 {
-    settings.strCnt_a = QStringLiteral("0");
-    settings.StrCnt_b = QStringLiteral("0");
+    settings.counterA = QStringLiteral("0");
+    settings.counterB = QStringLiteral("0");
 }
 
 bool changePassword(Settings &settings, const QString &typed)
 {
     if (typed.size() > PasswordMaxLength || !SettingsStore::keepsPassword(typed))
         return false;
-    settings.strPass = typed;
+    settings.password = typed;
     return true;
 }
 

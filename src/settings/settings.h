@@ -10,11 +10,11 @@ enum class Group { A, B };
 // They are held as text and read as numbers only where arithmetic needs them.
 struct Settings
 {
-    QString strMin_a;
-    QString strMin_b;
-    QString strCnt_a;
-    QString StrCnt_b;
-    QString strPass;
+    QString minutesA;
+    QString minutesB;
+    QString counterA;
+    QString counterB;
+    QString password;
 
     static Settings defaults()
     {
@@ -22,10 +22,10 @@ struct Settings
                 QStringLiteral("4826")};
     }
 
-    QString &minutes(Group g) { return g == Group::A ? strMin_a : strMin_b; }
-    const QString &minutes(Group g) const { return g == Group::A ? strMin_a : strMin_b; }
-    QString &counter(Group g) { return g == Group::A ? strCnt_a : StrCnt_b; }
-    const QString &counter(Group g) const { return g == Group::A ? strCnt_a : StrCnt_b; }
+    QString &minutes(Group g) { return g == Group::A ? minutesA : minutesB; }
+    const QString &minutes(Group g) const { return g == Group::A ? minutesA : minutesB; }
+    QString &counter(Group g) { return g == Group::A ? counterA : counterB; }
+    const QString &counter(Group g) const { return g == Group::A ? counterA : counterB; }
 
     friend bool operator==(const Settings &, const Settings &) = default;
 };

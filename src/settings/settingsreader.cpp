@@ -59,7 +59,7 @@ std::optional<Settings> readSettingsFields(const QByteArray &data)
 {
     FieldReader reader(data);
     Settings s;
-    for (QString *member : {&s.strMin_a, &s.strMin_b, &s.strCnt_a, &s.StrCnt_b, &s.strPass}) {
+    for (QString *member : {&s.minutesA, &s.minutesB, &s.counterA, &s.counterB, &s.password}) {
         auto field = reader.next();
         if (!field)
             return std::nullopt;

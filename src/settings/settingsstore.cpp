@@ -112,30 +112,30 @@ std::optional<Settings> SettingsStore::load() const
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     auto settings = readSettingsFields(data);
-    if (!settings || settings->strMin_a.isEmpty() || settings->strMin_b.isEmpty())
+    if (!settings || settings->minutesA.isEmpty() || settings->minutesB.isEmpty())
         return std::nullopt;
     return settings;
 }
 
 QByteArray SettingsStore::settingsBytes(const Settings &s)
 {
-    return line(s.strMin_a) + line(s.strMin_b) + line(s.strCnt_a) + line(s.StrCnt_b) + line(s.strPass);
+    return line(s.minutesA) + line(s.minutesB) + line(s.counterA) + line(s.counterB) + line(s.password);
 }
 
 QByteArray SettingsStore::reportBytes(const Settings &s)
 {
-    return line(QStringLiteral("Tempo Gruppo A = ") + s.strMin_a)
-           + line(QStringLiteral("Tempo Gruppo B = ") + s.strMin_b)
-           + line(QStringLiteral("Contatore    A = ") + s.strCnt_a)
-           + line(QStringLiteral("Contatore    B = ") + s.StrCnt_b) + line(QStringLiteral("Option Password= ****"));
+    return line(QStringLiteral("Tempo Gruppo A = ") + s.minutesA)
+           + line(QStringLiteral("Tempo Gruppo B = ") + s.minutesB)
+           + line(QStringLiteral("Contatore    A = ") + s.counterA)
+           + line(QStringLiteral("Contatore    B = ") + s.counterB) + line(QStringLiteral("Option Password= ****"));
 }
 
 bool SettingsStore::keepsPassword(const QString &password)
 {
     Settings s = Settings::defaults();
-    s.strPass = password;
+    s.password = password;
     const auto read = readSettingsFields(settingsBytes(s));
-    return read && read->strPass == password;
+    return read && read->password == password;
 }
 
 SettingsStore::SaveResult SettingsStore::save(const Settings &settings) const

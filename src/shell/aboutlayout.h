@@ -1,7 +1,7 @@
 #pragma once
 
+#include "layouttable.h"
 #include "makerinfo.h"
-#include "twips.h"
 
 #include "version.h"
 
@@ -19,17 +19,8 @@ constexpr int ClientWidth = 5595;  // 373 px
 constexpr int ClientHeight = 3765; // 251 px
 
 constexpr FontSpec WindowFont{"MS Sans Serif", 8.25, false};
-constexpr FontSpec Inherited{nullptr, 0, false};
 
-enum Kind { Label, Picture };
-
-enum Flag {
-    Plain = 0,
-    Stretched = 1, // a picture filling its box, its proportions not kept
-};
-
-// No label fits its text: each breaks it into lines within its box, and
-// runs of spaces long enough push the next words onto a line of their own.
+// Runs of spaces long enough push the next words onto a line of their own.
 inline QString spaces(int count)
 {
     return QString(count, QLatin1Char(' '));
@@ -44,23 +35,17 @@ inline const QString Credits = QStringLiteral("Programma ideato e sviluppato da:
                                + QStringLiteral("Marbolin") + spaces(LineBreak) + QStringLiteral("Distribuito da:")
                                + spaces(LineBreak) + QStringLiteral("Marbolin - Italia");
 
-struct ControlSpec
-{
-    const char *name;
-    Kind kind;
-    TwipRect rect;
-    QString text; // a picture's: the path of its image
-    FontSpec font;
-    int flags;
-};
+using enum ControlKind;
 
+// No label fits its text: each breaks it into lines within its box.
 // clang-format off
 inline const std::array<ControlSpec, 5> Controls{{
-    {"Image1", Picture, {120, 120, 2010, 3435}, PicturePath, Inherited, Stretched},
-    {"Label1", Label, {2280, 120, 3135, 615}, Description, Inherited, Plain},
-    {"Label2", Label, {2280, 840, 3135, 975}, Credits, Inherited, Plain},
-    {"Label4", Label, {2280, 2040, 3135, 435}, maker::Web + QLatin1Char('\n') + maker::Mail, Inherited, Plain},
-    {"Label3", Label, {2280, 3480, 3255, 255}, maker::Rights, Inherited, Plain},
+    {"Image1", Picture, NoContainer, {120, 120, 2010, 3435}, PicturePath, Inherited, Stretched},
+    {"Label1", Label, NoContainer, {2280, 120, 3135, 615}, Description, Inherited, Wraps | Opaque},
+    {"Label2", Label, NoContainer, {2280, 840, 3135, 975}, Credits, Inherited, Wraps | Opaque},
+    {"Label4", Label, NoContainer, {2280, 2040, 3135, 435}, maker::Web + QLatin1Char('\n') + maker::Mail, Inherited,
+     Wraps | Opaque},
+    {"Label3", Label, NoContainer, {2280, 3480, 3255, 255}, maker::Rights, Inherited, Wraps | Opaque},
 }};
 // clang-format on
 

@@ -2,44 +2,16 @@
 
 #include "aboutlayout.h"
 
+#include "controlbuilder.h"
 #include "fonts.h"
 #include "platform/qt/qtwindow.h"
 
 #include <QIcon>
-#include <QLabel>
 #include <QPixmap>
 
 namespace kirvano {
 
 using namespace aboutlayout;
-
-namespace {
-
-void addControl(const ControlSpec &drawn, QWidget *window)
-{
-    auto *control = new QLabel(window);
-    control->setObjectName(QString::fromLatin1(drawn.name));
-    switch (drawn.kind) {
-    case Picture:
-        control->setPixmap(QPixmap(drawn.text));
-        control->setScaledContents((drawn.flags & Stretched) != 0);
-        break;
-    case Label:
-        // Plain text keeps the runs of spaces that break the lines; rich
-        // text would collapse them.
-        control->setText(drawn.text);
-        control->setTextFormat(Qt::PlainText);
-        control->setWordWrap(true);
-        control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        control->setAutoFillBackground(true);
-        break;
-    }
-    if (drawn.font.face)
-        control->setFont(designFont(drawn.font));
-    control->setGeometry(drawn.rect.toPixels());
-}
-
-} // namespace
 
 AboutWindow::AboutWindow(QWidget *mainWindow)
     : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -54,8 +26,7 @@ AboutWindow::AboutWindow(QWidget *mainWindow)
     blank.fill(Qt::transparent);
     setWindowIcon(QIcon(blank));
 
-    for (const ControlSpec &drawn : Controls)
-        addControl(drawn, this);
+    buildControls(this, Controls);
 
     if (mainWindow)
         centreOn(mainWindow);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twips.h"
+#include "layouttable.h"
 
 #include <QFont>
 #include <QString>

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "twips.h"
+#include "layouttable.h"
 
-#include "platform/shape.h"
+#include "station/stationparams.h"
 #include "version.h"
 
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace kirvano::mainlayout {
 
@@ -21,69 +22,23 @@ constexpr FontSpec WindowFont{"MS Sans Serif", 8.25, true};
 constexpr FontSpec LabelFont{"Arial", 9.75, true}; // the station names
 constexpr FontSpec StartFont{"Arial", 8.25, true}; // START, until a sale sets the caption's own
 
-struct FrameSpec
+// The board as a layout table: the frames, the bands and the 32 tiles, in
+// the order they are stacked, the START buttons on top of everything.
+struct BoardTable
 {
-    const char *name;
-    const char *caption;
-    TwipRect rect;
+    std::vector<ControlSpec> controls;
+    std::vector<int> tabOrder; // the START buttons, station by station
+    // The rows of each station's controls, by station number - 1.
+    std::array<int, StationCount> labels;
+    std::array<int, StationCount> leds;
+    std::array<int, StationCount> buttons;
 };
 
-// One frame per group, the second overlapping the first's bottom edge by one pixel row.
-// clang-format off
-constexpr std::array<FrameSpec, 2> Frames{{
-    {"FraTimer1", "Gruppo A", {120, 0, 12135, 3255}},
-    {"FraTimer2", "Gruppo B", {120, 3240, 12135, 3255}},
-}};
-// clang-format on
+const BoardTable &boardTable();
 
-struct BandSpec
-{
-    const char *name;
-    int frame; // index into Frames
-    TwipRect rect;
-};
-
-// The navy band under each row of eight tiles.
-constexpr Colour BandColour = 0x800000;
-// clang-format off
-constexpr std::array<BandSpec, 4> Bands{{
-    {"Shape1", 0, {360, 480, 11415, 1215}},
-    {"Shape2", 0, {360, 1920, 11415, 1215}},
-    {"Shape3", 1, {360, 480, 11415, 1215}},
-    {"Shape4", 1, {360, 1920, 11415, 1215}},
-}};
-// clang-format on
-
-// A station tile: two rows of eight per frame, one inch apart.
-struct TileSpec
-{
-    int frame; // index into Frames
-    TwipRect label;
-    TwipRect led;
-    TwipRect button;
-};
-
-constexpr TileSpec tile(int station)
-{
-    const int k = (station - 1) % 16;
-    const int x = 1440 * (k % 8);
-    const int y = 1440 * (k / 8);
-    return TileSpec{
-        station <= 16 ? 0 : 1,
-        {600 + x, 240 + y, station <= 9 ? 825 : 870, 240},
-        {480 + x, 600 + y, 1095, 975},
-        {600 + x, 720 + y, 855, 735},
-    };
-}
-
-// Designed intervals of the station timers; the stations set their own
-// before they ever start them.
-constexpr int designedStationInterval(int station)
-{
-    return station == 1 ? 3000 : station <= 4 ? 6000 : 60000;
-}
-
-constexpr int TimerlogoInterval = 5000;
-constexpr int TimerplayInterval = 10;
+// The names of the timers that are not widgets.
+QString stationTimerName(int station);
+inline const QString PlayTimerName = QStringLiteral("Timerplay");
+inline const QString HandOffTimerName = QStringLiteral("Timerlogo");
 
 } // namespace kirvano::mainlayout

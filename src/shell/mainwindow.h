@@ -1,68 +1,60 @@
 #pragma once
 
-#include "app/maincontroller.h"
+#include "station/station.h"
 
 #include <QMainWindow>
 
-#include <memory>
-#include <vector>
+#include <array>
 
-class QAction;
 class QLabel;
 class QPushButton;
 
 namespace kirvano {
 
 class LedShape;
-class QtButton;
-class QtMediaPlayer;
-class QtMessageBox;
-class QtTimer;
-class QtWindow;
-class WindowFactory;
 
-// frmMain: the station board as drawn, wired to its controller. The
-// window is created disabled with Timerplay and Timerlogo running; the
-// hand-off from the splash enables and shows it.
+// frmMain: the station board as drawn, with its menus. It is created
+// disabled; the hand-off from the splash enables and shows it.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    // appFolder: where the program's sounds are; settingsPath: the settings file.
-    MainWindow(const QString &appFolder, const QString &settingsPath, QWidget *parent = nullptr);
-    ~MainWindow() override;
+    explicit MainWindow(QWidget *parent = nullptr);
 
-    MainController &controller() { return *m_controller; }
+    QPushButton *startButton(int station) const { return m_starts.at(station - 1); }
+    LedShape *led(int station) const { return m_leds.at(station - 1); }
+
+    // A screen reader hears the station and what its button shows ("45/12"
+    // or "START"), and on request the station's state; both are to follow
+    // every change.
+    void nameStation(int station);
+    void describeStation(int station, Station::Phase phase);
+
+    void setVisible(bool visible) override;
+
+Q_SIGNALS:
+    // The menu commands, only while the window takes input.
+    void exitChosen();
+    void stopAllChosen();
+    void clearCallsChosen();
+    void optionsChosen();
+    void aboutChosen();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    struct Tile
-    {
-        QLabel *label;
-        LedShape *led;
-        QPushButton *button;
-        QtButton *buttonAdapter;
-        QtTimer *timer;
-    };
-
     void buildMenus();
-    void buildBoard(QWidget *client);
-    QAction *addCommand(QMenu *menu, const char *name, const QString &caption, QKeySequence key,
-                        void (MainController::*command)());
-    void describeStations();
+    void useOwnTitleBar();
+    void addCommand(QMenu *menu, const char *name, const QString &caption, QKeySequence key,
+                    void (MainWindow::*chosen)());
 
-    std::vector<Tile> m_tiles;
-    QtTimer *m_Timerplay = nullptr;
-    QtTimer *m_Timerlogo = nullptr;
-    QtMediaPlayer *m_wmp1 = nullptr;
-    QtWindow *m_window = nullptr;
-    std::unique_ptr<QtMessageBox> m_messageBox;
-    std::unique_ptr<WindowFactory> m_factory;
-    std::unique_ptr<MainController> m_controller;
+    std::array<QLabel *, StationCount> m_labels{};
+    std::array<LedShape *, StationCount> m_leds{};
+    std::array<QPushButton *, StationCount> m_starts{};
     bool m_placed = false;
+    bool m_titleBarChosen = false;
 };
 
 } // namespace kirvano

@@ -1,7 +1,8 @@
 #include "optionswindow.h"
 
+#include "controlbuilder.h"
+#include "fonts.h"
 #include "optionslayout.h"
-#include "optionswidgets.h"
 #include "placement.h"
 #include "textlimit.h"
 
@@ -9,6 +10,8 @@
 #include "settings/optionsrules.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,16 +24,41 @@ OptionsWindow::OptionsWindow(OptionsHost &host)
                            | Qt::WindowCloseButtonHint)
     , m_host(host)
 {
+    using namespace optionslayout;
+    setObjectName(QStringLiteral("frmoption"));
+    setWindowTitle(Caption);
+    setWindowIcon(QIcon(IconPath));
+    setFont(designFont(WindowFont));
+    setFixedSize(px(ClientWidth), px(ClientHeight));
     setAttribute(Qt::WA_DeleteOnClose);
-    buildOptionsDialog(this);
-    findControls();
+
+    const BuiltControls built = buildControls(this, Controls, TabOrder);
+    m_loginPanel = built.at<QGroupBox>(LoginPanel);
+    m_loginBox = built.at<QLineEdit>(LoginBox);
+    m_wrongPassword = built.at<QLabel>(WrongPassword);
+    m_logIn = built.at<QPushButton>(LogIn);
+    m_pageList = built.at<QListWidget>(PageList);
+    m_tempoPage = built.at<QGroupBox>(TempoPage);
+    m_minutesA = built.at<QLineEdit>(MinutesA);
+    m_minutesB = built.at<QLineEdit>(MinutesB);
+    m_minutesSaved = built.at<QLabel>(MinutesSaved);
+    m_setMinutes = built.at<QPushButton>(SetMinutes);
+    m_counterPage = built.at<QGroupBox>(CounterPage);
+    m_counterA = built.at<QLabel>(CounterA);
+    m_counterB = built.at<QLabel>(CounterB);
+    m_resetCounters = built.at<QPushButton>(ResetCounters);
+    m_passwordPage = built.at<QGroupBox>(PasswordPage);
+    m_newPassword = built.at<QLineEdit>(NewPassword);
+    m_changePassword = built.at<QPushButton>(ChangePassword);
+    m_passwordSaved = built.at<QLabel>(PasswordSaved);
+
     // The limits come after the initial texts, which are shown in full.
-    setTextLimit(m_c.Textlog, optionslayout::PasswordLimit);
-    setTextLimit(m_c.TextMin_A, optionslayout::MinutesLimit);
-    setTextLimit(m_c.TextMin_B, optionslayout::MinutesLimit);
-    setTextLimit(m_c.Textnewpass, optionslayout::PasswordLimit);
+    setTextLimit(m_loginBox, PasswordLimit);
+    setTextLimit(m_minutesA, MinutesLimit);
+    setTextLimit(m_minutesB, MinutesLimit);
+    setTextLimit(m_newPassword, PasswordLimit);
     // The prompt is selected, so typing the password replaces it.
-    m_c.Textlog->selectAll();
+    m_loginBox->selectAll();
     coverPageList();
     connectHandlers();
 
@@ -39,55 +67,29 @@ OptionsWindow::OptionsWindow(OptionsHost &host)
     setEnabled(false);
 }
 
-void OptionsWindow::findControls()
-{
-    auto find = [this]<typename T>(T *&control, const char *name) {
-        control = findChild<T *>(QString::fromLatin1(name));
-        Q_ASSERT(control);
-    };
-    find(m_c.Framelog, "Framelog");
-    find(m_c.Textlog, "Textlog");
-    find(m_c.Lbkopass, "Lbkopass");
-    find(m_c.Cmdlog, "Cmdlog");
-    find(m_c.lstopt, "lstopt");
-    find(m_c.Frametmp, "Frametmp");
-    find(m_c.TextMin_A, "TextMin_A");
-    find(m_c.TextMin_B, "TextMin_B");
-    find(m_c.Cmdimp, "Cmdimp");
-    find(m_c.Lbokmin, "Lbokmin");
-    find(m_c.Framecnt, "Framecnt");
-    find(m_c.Lbcnt_a, "Lbcnt_a");
-    find(m_c.Lbcnt_b, "Lbcnt_b");
-    find(m_c.Cmdrstcnt, "Cmdrstcnt");
-    find(m_c.Framepass, "Framepass");
-    find(m_c.Textnewpass, "Textnewpass");
-    find(m_c.Cmdpass, "Cmdpass");
-    find(m_c.lbokpass, "lbokpass");
-}
-
 void OptionsWindow::connectHandlers()
 {
     // Clicks into the text boxes arrive through the event filter.
-    m_c.Textlog->installEventFilter(this);
-    m_c.Textnewpass->installEventFilter(this);
-    connect(m_c.Textlog, &QLineEdit::textChanged, this, &OptionsWindow::Textlog_Change);
-    connect(m_c.Textnewpass, &QLineEdit::textChanged, this, &OptionsWindow::Textnewpass_Change);
+    m_loginBox->installEventFilter(this);
+    m_newPassword->installEventFilter(this);
+    connect(m_loginBox, &QLineEdit::textChanged, this, &OptionsWindow::onLoginBoxEdited);
+    connect(m_newPassword, &QLineEdit::textChanged, this, &OptionsWindow::onNewPasswordEdited);
     // Any change of the selection, by the operator or the program.
-    connect(m_c.lstopt, &QListWidget::currentRowChanged, this, &OptionsWindow::lstopt_Click);
-    connect(m_c.Cmdlog, &QPushButton::clicked, this, &OptionsWindow::Cmdlog_Click);
-    connect(m_c.Cmdimp, &QPushButton::clicked, this, &OptionsWindow::Cmdimp_Click);
-    connect(m_c.Cmdrstcnt, &QPushButton::clicked, this, &OptionsWindow::Cmdrstcnt_Click);
-    connect(m_c.Cmdpass, &QPushButton::clicked, this, &OptionsWindow::Cmdpass_Click);
+    connect(m_pageList, &QListWidget::currentRowChanged, this, &OptionsWindow::onPageChosen);
+    connect(m_logIn, &QPushButton::clicked, this, &OptionsWindow::onLogInClicked);
+    connect(m_setMinutes, &QPushButton::clicked, this, &OptionsWindow::onSetMinutesClicked);
+    connect(m_resetCounters, &QPushButton::clicked, this, &OptionsWindow::onResetClicked);
+    connect(m_changePassword, &QPushButton::clicked, this, &OptionsWindow::onChangePasswordClicked);
 }
 
 void OptionsWindow::coverPageList()
 {
-    m_c.Framelog->raise();
-    m_c.Framelog->installEventFilter(this);
+    m_loginPanel->raise();
+    m_loginPanel->installEventFilter(this);
     // The list lies beneath the login panel: no focus for it until the
     // panel is gone, or the keyboard would reach the pages without a login.
-    m_pageListFocus = m_c.lstopt->focusPolicy();
-    m_c.lstopt->setFocusPolicy(Qt::NoFocus);
+    m_pageListFocus = m_pageList->focusPolicy();
+    m_pageList->setFocusPolicy(Qt::NoFocus);
 }
 
 void OptionsWindow::setVisible(bool visible)
@@ -96,114 +98,114 @@ void OptionsWindow::setVisible(bool visible)
         fillFromSettings();
     QDialog::setVisible(visible);
     if (visible && !needsLogin(m_host.settings())) {
-        m_c.Framelog->hide();
-        m_c.Frametmp->show();
+        m_loginPanel->hide();
+        m_tempoPage->show();
     }
 }
 
 void OptionsWindow::fillFromSettings()
 {
     const Settings &s = m_host.settings();
-    putText(m_c.TextMin_A, s.strMin_a);
-    putText(m_c.TextMin_B, s.strMin_b);
-    m_c.Lbcnt_a->setText(s.strCnt_a);
-    m_c.Lbcnt_b->setText(s.StrCnt_b);
+    putText(m_minutesA, s.minutesA);
+    putText(m_minutesB, s.minutesB);
+    m_counterA->setText(s.counterA);
+    m_counterB->setText(s.counterB);
 }
 
-void OptionsWindow::Textlog_Click()
+void OptionsWindow::onLoginBoxClicked()
 {
-    putText(m_c.Textlog, QString());
-    m_c.Lbkopass->hide();
+    putText(m_loginBox, QString());
+    m_wrongPassword->hide();
 }
 
-void OptionsWindow::Textlog_Change()
+void OptionsWindow::onLoginBoxEdited()
 {
-    m_c.Lbkopass->hide();
+    m_wrongPassword->hide();
 }
 
-void OptionsWindow::Cmdlog_Click()
+void OptionsWindow::onLogInClicked()
 {
-    if (passwordMatches(m_host.settings(), m_c.Textlog->text())) {
-        m_c.Framelog->hide();
-        m_c.lstopt->setCurrentRow(0);
+    if (passwordMatches(m_host.settings(), m_loginBox->text())) {
+        m_loginPanel->hide();
+        m_pageList->setCurrentRow(0);
     } else {
-        m_c.Lbkopass->show();
+        m_wrongPassword->show();
     }
 }
 
-void OptionsWindow::lstopt_Click()
+void OptionsWindow::onPageChosen()
 {
-    switch (pageOf(m_c.lstopt->currentRow())) {
+    switch (pageOf(m_pageList->currentRow())) {
     case OptionsPage::Tempo:
-        m_c.Frametmp->show();
-        m_c.Framecnt->hide();
-        m_c.Framepass->hide();
-        m_c.Cmdimp->setDefault(true);
-        m_c.Lbokmin->hide();
+        m_tempoPage->show();
+        m_counterPage->hide();
+        m_passwordPage->hide();
+        m_setMinutes->setDefault(true);
+        m_minutesSaved->hide();
         break;
     case OptionsPage::Contatore:
-        m_c.Framecnt->show();
-        m_c.Frametmp->hide();
-        m_c.Framepass->hide();
+        m_counterPage->show();
+        m_tempoPage->hide();
+        m_passwordPage->hide();
         break;
     case OptionsPage::Password:
-        m_c.Framepass->show();
-        m_c.Frametmp->hide();
-        m_c.Framecnt->hide();
-        m_c.lbokpass->hide();
+        m_passwordPage->show();
+        m_tempoPage->hide();
+        m_counterPage->hide();
+        m_passwordSaved->hide();
         // The order matters: putting the prompt in is a change, which enables
         // the button; the last step disables it again.
-        setTextLimit(m_c.Textnewpass, 0);
-        putText(m_c.Textnewpass, QStringLiteral("New-Password"));
-        setTextLimit(m_c.Textnewpass, optionslayout::PasswordLimit);
-        m_c.Cmdpass->setEnabled(false);
+        setTextLimit(m_newPassword, 0);
+        putText(m_newPassword, QStringLiteral("New-Password"));
+        setTextLimit(m_newPassword, optionslayout::PasswordLimit);
+        m_changePassword->setEnabled(false);
         break;
     case OptionsPage::None:
         break;
     }
 }
 
-void OptionsWindow::Cmdimp_Click()
+void OptionsWindow::onSetMinutesClicked()
 {
-    for (QLineEdit *box : {m_c.TextMin_A, m_c.TextMin_B})
+    for (QLineEdit *box : {m_minutesA, m_minutesB})
         putText(box, minutesFromText(box->text()));
 
     Settings &s = m_host.settings();
-    s.strMin_a = minutesFromText(m_c.TextMin_A->text());
-    s.strMin_b = minutesFromText(m_c.TextMin_B->text());
+    s.minutesA = minutesFromText(m_minutesA->text());
+    s.minutesB = minutesFromText(m_minutesB->text());
     // The minutes hold in memory either way; a failed save has been
     // reported, and must not be confirmed as well.
-    if (m_host.SaveSetting())
-        m_c.Lbokmin->show();
+    if (m_host.saveSettings())
+        m_minutesSaved->show();
 }
 
-void OptionsWindow::Cmdrstcnt_Click()
+void OptionsWindow::onResetClicked()
 {
-    m_c.Lbcnt_a->setText(QStringLiteral("0"));
-    m_c.Lbcnt_b->setText(QStringLiteral("0"));
+    m_counterA->setText(QStringLiteral("0"));
+    m_counterB->setText(QStringLiteral("0"));
     resetCounters(m_host.settings());
-    m_host.SaveSetting();
+    m_host.saveSettings();
 }
 
-void OptionsWindow::Textnewpass_Click()
+void OptionsWindow::onNewPasswordBoxClicked()
 {
-    putText(m_c.Textnewpass, QString());
+    putText(m_newPassword, QString());
 }
 
-void OptionsWindow::Textnewpass_Change()
+void OptionsWindow::onNewPasswordEdited()
 {
-    m_c.Cmdpass->setEnabled(true);
-    m_c.Cmdpass->setDefault(true);
+    m_changePassword->setEnabled(true);
+    m_changePassword->setDefault(true);
 }
 
-void OptionsWindow::Cmdpass_Click()
+void OptionsWindow::onChangePasswordClicked()
 {
-    if (!changePassword(m_host.settings(), m_c.Textnewpass->text())) {
-        m_host.messageBox().show(UnstorablePasswordText, mb::OkOnly | mb::Exclamation);
+    if (!changePassword(m_host.settings(), m_newPassword->text())) {
+        m_host.messageBox().show(UnstorablePasswordText, MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
-    if (m_host.SaveSetting())
-        m_c.lbokpass->show();
+    if (m_host.saveSettings())
+        m_passwordSaved->show();
 }
 
 void OptionsWindow::showEvent(QShowEvent *event)
@@ -240,15 +242,15 @@ void OptionsWindow::focusIntoView()
 bool OptionsWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == m_c.Textlog)
-            Textlog_Click();
-        else if (watched == m_c.Textnewpass)
-            Textnewpass_Click();
-    } else if (watched == m_c.Framelog) {
+        if (watched == m_loginBox)
+            onLoginBoxClicked();
+        else if (watched == m_newPassword)
+            onNewPasswordBoxClicked();
+    } else if (watched == m_loginPanel) {
         if (event->type() == QEvent::ShowToParent) {
-            m_c.lstopt->setFocusPolicy(Qt::NoFocus);
+            m_pageList->setFocusPolicy(Qt::NoFocus);
         } else if (event->type() == QEvent::HideToParent) {
-            m_c.lstopt->setFocusPolicy(m_pageListFocus);
+            m_pageList->setFocusPolicy(m_pageListFocus);
             // The focus may be left on the hidden panel; once the handler
             // that hid it has shown a page, it moves on to what is in view.
             QMetaObject::invokeMethod(this, &OptionsWindow::focusIntoView, Qt::QueuedConnection);

@@ -45,47 +45,43 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void findControls();
     void connectHandlers();
     void coverPageList();
     void focusIntoView();
     void fillFromSettings();
 
-    void Textlog_Click();
-    void Textlog_Change();
-    void Cmdlog_Click();
-    void lstopt_Click();
-    void Cmdimp_Click();
-    void Cmdrstcnt_Click();
-    void Textnewpass_Click();
-    void Textnewpass_Change();
-    void Cmdpass_Click();
-
-    // The controls the behaviour touches, by their designed names.
-    struct Controls
-    {
-        QWidget *Framelog;
-        QLineEdit *Textlog;
-        QLabel *Lbkopass;
-        QPushButton *Cmdlog;
-        QListWidget *lstopt;
-        QWidget *Frametmp;
-        QLineEdit *TextMin_A;
-        QLineEdit *TextMin_B;
-        QPushButton *Cmdimp;
-        QLabel *Lbokmin;
-        QWidget *Framecnt;
-        QLabel *Lbcnt_a;
-        QLabel *Lbcnt_b;
-        QPushButton *Cmdrstcnt;
-        QWidget *Framepass;
-        QLineEdit *Textnewpass;
-        QPushButton *Cmdpass;
-        QLabel *lbokpass;
-    };
+    void onLoginBoxClicked();
+    void onLoginBoxEdited();
+    void onLogInClicked();
+    void onPageChosen();
+    void onSetMinutesClicked();
+    void onResetClicked();
+    void onNewPasswordBoxClicked();
+    void onNewPasswordEdited();
+    void onChangePasswordClicked();
 
     OptionsHost &m_host;
-    Controls m_c{};
+
+    // The controls the behaviour touches.
+    QWidget *m_loginPanel;
+    QLineEdit *m_loginBox;
+    QLabel *m_wrongPassword;
+    QPushButton *m_logIn;
+    QListWidget *m_pageList;
+    QWidget *m_tempoPage;
+    QLineEdit *m_minutesA;
+    QLineEdit *m_minutesB;
+    QLabel *m_minutesSaved;
+    QPushButton *m_setMinutes;
+    QWidget *m_counterPage;
+    QLabel *m_counterA;
+    QLabel *m_counterB;
+    QPushButton *m_resetCounters;
+    QWidget *m_passwordPage;
+    QLineEdit *m_newPassword;
+    QPushButton *m_changePassword;
+    QLabel *m_passwordSaved;
+
     QtWindow *m_adapter = nullptr;
     Qt::FocusPolicy m_pageListFocus = Qt::StrongFocus;
     bool m_placed = false;

@@ -5,22 +5,25 @@
 #include "splashwindow.h"
 
 #include "platform/qt/qtwindow.h"
+#include "platform/qt/transientparent.h"
 
 namespace kirvano {
 
-IWindow *QtWindowFactory::createSplash(MainController &main)
+IWindow *QtWindowFactory::createSplash(Callback<void()> handOff)
 {
-    return (new SplashWindow(main))->adapter();
+    return (new SplashWindow(std::move(handOff)))->adapter();
 }
 
 IWindow *QtWindowFactory::createOptions(OptionsHost &host)
 {
-    return (new OptionsWindow(host))->adapter();
+    auto *options = new OptionsWindow(host);
+    makeTransientFor(options, m_mainWindow);
+    return options->adapter();
 }
 
-IWindow *QtWindowFactory::createAbout(MainController &)
+IWindow *QtWindowFactory::createAbout()
 {
-    return (new AboutWindow(m_main))->adapter();
+    return (new AboutWindow(m_mainWindow))->adapter();
 }
 
 } // namespace kirvano

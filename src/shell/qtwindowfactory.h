@@ -10,14 +10,14 @@ namespace kirvano {
 class QtWindowFactory : public WindowFactory
 {
 public:
-    explicit QtWindowFactory(QWidget *mainWindow) : m_main(mainWindow) {}
+    explicit QtWindowFactory(QWidget *mainWindow) : m_mainWindow(mainWindow) {}
 
-    IWindow *createSplash(MainController &main) override;
+    IWindow *createSplash(Callback<void()> handOff) override;
     IWindow *createOptions(OptionsHost &host) override;
-    IWindow *createAbout(MainController &main) override;
+    IWindow *createAbout() override;
 
 private:
-    QWidget *m_main;
+    QWidget *m_mainWindow;
 };
 
 } // namespace kirvano

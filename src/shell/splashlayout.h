@@ -1,7 +1,7 @@
 #pragma once
 
+#include "layouttable.h"
 #include "makerinfo.h"
-#include "twips.h"
 
 #include "version.h"
 
@@ -18,36 +18,23 @@ inline const QString PicturePath = QStringLiteral(":/pictures/splash.jpg");
 constexpr int ClientWidth = 6345;  // 423 px
 constexpr int ClientHeight = 3660; // 244 px
 
-constexpr int Timer1Interval = 2000;
-
 constexpr FontSpec Comic2175Bold{"Comic Sans MS", 21.75, true};
 constexpr FontSpec Arial1125Bold{"Arial", 11.25, true};
 constexpr FontSpec Arial12Bold{"Arial", 12, true};
 constexpr FontSpec Arial975Bold{"Arial", 9.75, true};
 
-enum Flag {
-    Plain = 0,
-    FitsText = 1, // a label that takes the size of its text on one line
-    Centred = 2,
-};
+using enum ControlKind;
 
-// Every control is a label on the photograph, transparent around its
-// letters, which take the system's highlight-text colour.
-struct ControlSpec
-{
-    const char *name;
-    TwipRect rect;
-    QString text;
-    FontSpec font;
-    int flags;
-};
-
+// Every control is a label on the photograph.
 // clang-format off
 inline const std::array<ControlSpec, 4> Controls{{
-    {"Label1", {480, 960, 2505, 600}, QStringLiteral("Kirvano ® "), Comic2175Bold, FitsText | Centred},
-    {"Label2", {3000, 1200, 1155, 270}, QStringLiteral(" vers.:" KIRVANO_VERSION), Arial1125Bold, FitsText | Centred},
-    {"Label6", {480, 2400, 3015, 705}, maker::Web + QLatin1Char('\n') + maker::Mail, Arial12Bold, Plain},
-    {"Label3", {480, 3120, 4215, 255}, maker::Rights, Arial975Bold, Plain},
+    {"Label1", Label, NoContainer, {480, 960, 2505, 600}, QStringLiteral("Kirvano ® "), Comic2175Bold,
+     OnPicture | TakesTextSize | Centred},
+    {"Label2", Label, NoContainer, {3000, 1200, 1155, 270}, QStringLiteral(" vers.:" KIRVANO_VERSION), Arial1125Bold,
+     OnPicture | TakesTextSize | Centred},
+    {"Label6", Label, NoContainer, {480, 2400, 3015, 705}, maker::Web + QLatin1Char('\n') + maker::Mail, Arial12Bold,
+     OnPicture},
+    {"Label3", Label, NoContainer, {480, 3120, 4215, 255}, maker::Rights, Arial975Bold, OnPicture},
 }};
 // clang-format on
 

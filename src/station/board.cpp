@@ -2,17 +2,17 @@
 
 namespace kirvano {
 
-void Board::mnStopall_Click()
+void Board::stopAll()
 {
     for (auto &s : m_stations)
-        s->ClearT();
+        s->reset();
 }
 
-void Board::mnClearcall_Click()
+void Board::clearCalls()
 {
     for (auto &s : m_stations) {
         if (s->phase() == Station::Phase::Expired)
-            s->ClearT();
+            s->reset();
     }
 }
 

@@ -33,12 +33,10 @@ public:
     const Station &station(int number) const { return *m_stations.at(number - 1); }
     int count() const { return static_cast<int>(m_stations.size()); }
 
-    void ClearT(int number) { station(number).ClearT(); }
-
     // Stop all: reset every station, 1 first and 32 last, whatever its state.
-    void mnStopall_Click();
+    void stopAll();
     // Clear call: reset every expired station; the others go on unchanged.
-    void mnClearcall_Click();
+    void clearCalls();
 
 private:
     std::vector<std::unique_ptr<Station>> m_stations;

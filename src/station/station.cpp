@@ -14,8 +14,8 @@ Station::Station(const StationParams &params, IShape &led, IButton &button, ITim
     , m_timer(timer)
     , m_context(context)
 {
-    m_button.onClick([this] { CmdStart_Click(); });
-    m_timer.onTick([this] { Timer_Timer(); });
+    m_button.onClick([this] { onStartClicked(); });
+    m_timer.onTick([this] { onTimerTick(); });
 }
 
 double Station::bookedMinutes() const
@@ -62,15 +62,14 @@ void Station::setPhase(Phase phase)
     m_phase = phase;
     if (colourOf(phase) != before)
         m_led.setFillColor(colourOf(phase));
-    if (m_phaseChanged)
-        m_phaseChanged(phase);
+    onPhaseChanged.fire(phase);
 }
 
-void Station::CmdStart_Click()
+void Station::onStartClicked()
 {
     switch (m_phase) {
     case Phase::Expired:
-        ClearT();
+        reset();
         break;
     case Phase::Ready:
     case Phase::Arming:
@@ -79,8 +78,9 @@ void Station::CmdStart_Click()
     case Phase::Running:
         // Ticks go on while the question is open; the answer applies to
         // whatever state the station has reached by then.
-        if (m_context.messageBox.show(m_params.stopQuestion, mb::YesNo | mb::Question) == mb::Yes)
-            ClearT();
+        if (m_context.messageBox.show(m_params.stopQuestion, MessageButtons::YesNo, MessageIcon::Question)
+            == MessageAnswer::Yes)
+            reset();
         break;
     }
 }
@@ -90,7 +90,7 @@ void Station::book()
     ++m_units;
     if (m_units > 3) {
         // A fourth click within one arming phase cancels the sale.
-        ClearT();
+        reset();
         return;
     }
     m_elapsed = 0;
@@ -103,7 +103,7 @@ void Station::book()
     showCaption();
 }
 
-void Station::Timer_Timer()
+void Station::onTimerTick()
 {
     bool counted = false;
     if (m_phase == Phase::Ready || m_phase == Phase::Arming) {
@@ -125,11 +125,11 @@ void Station::Timer_Timer()
     }
 
     // Saved once the tick is complete, so a counted unit survives a power cut.
-    if (counted && m_context.countersChanged)
-        m_context.countersChanged();
+    if (counted)
+        m_context.onCountersChanged.fire();
 }
 
-void Station::ClearT()
+void Station::reset()
 {
     m_units = 0;
     m_timer.setEnabled(false);

@@ -7,8 +7,6 @@
 #include "platform/shape.h"
 #include "platform/timer.h"
 
-#include <functional>
-
 namespace kirvano {
 
 namespace led {
@@ -32,15 +30,15 @@ public:
     Station &operator=(const Station &) = delete;
 
     // START click: sell a unit, ask before stopping a run, acknowledge an alarm.
-    void CmdStart_Click();
+    void onStartClicked();
     // The station timer's tick: end of arming, then one tick a minute.
-    void Timer_Timer();
-    // ClearT: back to Ready and idle, alarm silenced.
-    void ClearT();
+    void onTimerTick();
+    // Back to Ready and idle, alarm silenced.
+    void reset();
 
     Phase phase() const { return m_phase; }
-    // Called after every change of phase.
-    void onPhaseChanged(std::function<void(Phase)> handler) { m_phaseChanged = std::move(handler); }
+    // Raised after every change of phase.
+    Callback<void(Phase)> onPhaseChanged;
 
     const StationParams &params() const { return m_params; }
     int units() const { return m_units; }
@@ -62,7 +60,6 @@ private:
     ITimer &m_timer;
     StationContext &m_context;
     Phase m_phase = Phase::Ready;
-    std::function<void(Phase)> m_phaseChanged;
     int m_units = 0;
     int m_elapsed = 0;
 };

@@ -3,10 +3,10 @@
 #include "alarm/soundqueue.h"
 #include "settings/settings.h"
 
+#include "platform/callback.h"
+
 #include <QLocale>
 #include <QString>
-
-#include <functional>
 
 namespace kirvano {
 
@@ -18,9 +18,9 @@ struct StationContext
     Settings &settings;
     SoundQueue &soundQueue;
     IMessageBox &messageBox;
-    QString appFolder;                     // the program's folder, no trailing separator
-    QLocale locale = QLocale::system();    // numbers are read and written in this format
-    std::function<void()> countersChanged; // a run has added its units to a counter
+    QString appFolder;                  // the program's folder, no trailing separator
+    QLocale locale = QLocale::system(); // numbers are read and written in this format
+    Callback<void()> onCountersChanged; // a run has added its units to a counter
 };
 
 } // namespace kirvano

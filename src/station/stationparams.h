@@ -15,16 +15,10 @@ struct StationParams
 {
     int number = 1;         // 1..32
     Group group = Group::A; // A for 1-16, B for 17-32
-    QString labelName;      // object name of the name label
-    QString labelText;      // "TIMER  7", "TIMER 27"
     QString stopQuestion;   // "Stop Timer7?"
     QString soundFileName;  // "\suoni_timer\7.wav"
-    bool hasTooltip = true; // the last START of each row has none
 
     int soundSlot() const { return number - 1; }
-    QString startName() const { return QStringLiteral("CmdStart%1").arg(number); }
-    QString ledName() const { return QStringLiteral("Led%1").arg(number); }
-    QString timerName() const { return QStringLiteral("Timer%1").arg(number); }
 };
 
 // The parameters of stations 1..32, in station order.

@@ -10,35 +10,35 @@ namespace kirvano::test {
 class PollingReference
 {
 public:
-    PollingReference(const SoundQueue &soundQueue, ITimer &Timerplay, IMediaPlayer &wmp1)
+    PollingReference(const SoundQueue &soundQueue, ITimer &playTimer, IMediaPlayer &mediaPlayer)
         : m_soundQueue(soundQueue)
-        , m_Timerplay(Timerplay)
-        , m_wmp1(wmp1)
+        , m_playTimer(playTimer)
+        , m_mediaPlayer(mediaPlayer)
     {
-        m_Timerplay.onTick([this] { tick(); });
+        m_playTimer.onTick([this] { tick(); });
     }
 
-    qint16 playPos() const { return m_playPos; }
+    qint16 cursor() const { return m_cursor; }
 
 private:
     void tick()
     {
-        ++m_playPos;
-        if (m_playPos > 31)
-            m_playPos = 0;
-        const QString &slot = m_soundQueue[m_playPos];
+        ++m_cursor;
+        if (m_cursor > 31)
+            m_cursor = 0;
+        const QString &slot = m_soundQueue[m_cursor];
         if (!slot.isEmpty()) {
-            m_wmp1.setURL(slot);
-            m_Timerplay.setInterval(SoundInterval);
+            m_mediaPlayer.play(slot);
+            m_playTimer.setInterval(SoundInterval);
         } else {
-            m_Timerplay.setInterval(EmptySlotInterval);
+            m_playTimer.setInterval(EmptySlotInterval);
         }
     }
 
     const SoundQueue &m_soundQueue;
-    ITimer &m_Timerplay;
-    IMediaPlayer &m_wmp1;
-    qint16 m_playPos = 0;
+    ITimer &m_playTimer;
+    IMediaPlayer &m_mediaPlayer;
+    qint16 m_cursor = 0;
 };
 
 } // namespace kirvano::test

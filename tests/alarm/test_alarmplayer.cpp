@@ -21,10 +21,10 @@ QString pathOf(int slot)
 }
 
 // Start times of the plays of one path.
-std::vector<qint64> startTimes(const FakeMediaPlayer &wmp1, const QString &path)
+std::vector<qint64> startTimes(const FakeMediaPlayer &mediaPlayer, const QString &path)
 {
     std::vector<qint64> times;
-    for (const auto &p : wmp1.plays)
+    for (const auto &p : mediaPlayer.plays)
         if (p.path == path)
             times.push_back(p.at);
     return times;
@@ -46,21 +46,21 @@ protected:
     // Lets the cursor tick exactly once more.
     void nextTick() { clock.advanceTo(player.nextTickAt()); }
 
-    std::vector<qint64> playsOf(const QString &path) const { return startTimes(wmp1, path); }
+    std::vector<qint64> playsOf(const QString &path) const { return startTimes(mediaPlayer, path); }
 
     VirtualClock clock;
     SoundQueue queue;
     FakeTimer timer{clock, EmptySlotInterval, true, QStringLiteral("Timerplay")};
-    FakeMediaPlayer wmp1{&clock};
-    AlarmPlayer player{queue, timer, wmp1, [this] { return clock.now(); }};
+    FakeMediaPlayer mediaPlayer{&clock};
+    AlarmPlayer player{queue, timer, mediaPlayer, [this] { return clock.now(); }};
 };
 
 } // namespace
 
 TEST_F(AlarmPlayerTest, CursorIsSixteenBitAndStartsAtZero)
 {
-    static_assert(std::is_same_v<decltype(player.playPos()), qint16>);
-    EXPECT_EQ(player.playPos(), 0);
+    static_assert(std::is_same_v<decltype(player.cursor()), qint16>);
+    EXPECT_EQ(player.cursor(), 0);
     EXPECT_EQ(timer.interval(), 10);
     EXPECT_TRUE(timer.isEnabled());
 }
@@ -70,7 +70,7 @@ TEST_F(AlarmPlayerTest, FirstSweepVisitsSlotOneFirstAndSlotZeroLast)
     std::vector<int> visited;
     for (int i = 0; i < 32; ++i) {
         nextTick();
-        visited.push_back(player.playPos());
+        visited.push_back(player.cursor());
     }
     std::vector<int> expected;
     for (int slot = 1; slot <= 31; ++slot)
@@ -85,29 +85,29 @@ TEST_F(AlarmPlayerTest, FirstSweepStartsSoundsInTheSameOrder)
         fill(slot);
     clock.advance(32 * SoundInterval);
 
-    ASSERT_EQ(wmp1.plays.size(), 32u);
-    EXPECT_EQ(wmp1.plays.front().path, pathOf(1));
-    EXPECT_EQ(wmp1.plays.front().at, 10);
-    EXPECT_EQ(wmp1.plays[30].path, pathOf(31));
-    EXPECT_EQ(wmp1.plays.back().path, pathOf(0));
-    EXPECT_EQ(wmp1.plays.back().at, 10 + 31 * 5000);
+    ASSERT_EQ(mediaPlayer.plays.size(), 32u);
+    EXPECT_EQ(mediaPlayer.plays.front().path, pathOf(1));
+    EXPECT_EQ(mediaPlayer.plays.front().at, 10);
+    EXPECT_EQ(mediaPlayer.plays[30].path, pathOf(31));
+    EXPECT_EQ(mediaPlayer.plays.back().path, pathOf(0));
+    EXPECT_EQ(mediaPlayer.plays.back().at, 10 + 31 * 5000);
 }
 
 TEST_F(AlarmPlayerTest, WithoutAlarmASweepIs320MsAndThePlayerIsNeverTouched)
 {
     clock.advance(319);
-    EXPECT_EQ(player.playPos(), 31);
+    EXPECT_EQ(player.cursor(), 31);
     clock.advance(1);
-    EXPECT_EQ(player.playPos(), 0);
+    EXPECT_EQ(player.cursor(), 0);
 
     clock.advance(60 * 60 * 1000);
-    EXPECT_EQ(player.playPos(), 0); // 32 + 360000 ticks
+    EXPECT_EQ(player.cursor(), 0); // 32 + 360000 ticks
     // The cursor's walk costs no wake-up: Timerplay ticked once, found
     // every slot empty and stopped.
     EXPECT_EQ(timer.ticks(), 1);
     EXPECT_FALSE(timer.isEnabled());
     EXPECT_EQ(timer.interval(), 10);
-    EXPECT_TRUE(wmp1.plays.empty());
+    EXPECT_TRUE(mediaPlayer.plays.empty());
 }
 
 TEST_F(AlarmPlayerTest, OneExpiredStationIsStartedEvery5310Ms)
@@ -119,7 +119,7 @@ TEST_F(AlarmPlayerTest, OneExpiredStationIsStartedEvery5310Ms)
     ASSERT_EQ(times.size(), 10u);
     EXPECT_EQ(times.front(), 40); // slot 4 is the 4th tick of the first sweep
     expectEvery(times, 5310);
-    EXPECT_EQ(wmp1.plays.size(), times.size());
+    EXPECT_EQ(mediaPlayer.plays.size(), times.size());
 }
 
 TEST(AlarmPlayer, SeveralStationsTakeTurnsInSlotOrder)
@@ -135,8 +135,8 @@ TEST(AlarmPlayer, SeveralStationsTakeTurnsInSlotOrder)
         VirtualClock clock;
         SoundQueue queue;
         FakeTimer timer(clock, EmptySlotInterval, true);
-        FakeMediaPlayer wmp1(&clock);
-        AlarmPlayer player(queue, timer, wmp1, [&clock] { return clock.now(); });
+        FakeMediaPlayer mediaPlayer(&clock);
+        AlarmPlayer player(queue, timer, mediaPlayer, [&clock] { return clock.now(); });
         for (int slot : expired)
             queue[slot] = pathOf(slot);
 
@@ -152,11 +152,11 @@ TEST(AlarmPlayer, SeveralStationsTakeTurnsInSlotOrder)
                 order.push_back(slot);
         if (expired.front() == 0)
             order.push_back(0);
-        ASSERT_EQ(wmp1.plays.size(), 3 * expired.size());
-        for (size_t i = 0; i < wmp1.plays.size(); ++i)
-            EXPECT_EQ(wmp1.plays[i].path, pathOf(order[i % order.size()])) << "play " << i;
+        ASSERT_EQ(mediaPlayer.plays.size(), 3 * expired.size());
+        for (size_t i = 0; i < mediaPlayer.plays.size(); ++i)
+            EXPECT_EQ(mediaPlayer.plays[i].path, pathOf(order[i % order.size()])) << "play " << i;
         for (int slot : expired) {
-            const auto times = startTimes(wmp1, pathOf(slot));
+            const auto times = startTimes(mediaPlayer, pathOf(slot));
             ASSERT_EQ(times.size(), 3u) << "slot " << slot;
             expectEvery(times, sweep);
         }
@@ -177,42 +177,42 @@ TEST_F(AlarmPlayerTest, StationsOneAndThirtyTwoAreBothHeardAndSlot32IsNeverRead)
     expectEvery(playsOf(pathOf(0)), sweep);
     expectEvery(playsOf(pathOf(31)), sweep);
     EXPECT_TRUE(playsOf(queue[32]).empty());
-    EXPECT_EQ(wmp1.plays.size(), 40u);
+    EXPECT_EQ(mediaPlayer.plays.size(), 40u);
 }
 
 TEST_F(AlarmPlayerTest, ResettingWhileTheCursorLingersStillWaitsOutFiveSeconds)
 {
     fill(5);
     clock.advance(50);
-    ASSERT_EQ(wmp1.plays.size(), 1u);
-    ASSERT_EQ(player.playPos(), 5);
+    ASSERT_EQ(mediaPlayer.plays.size(), 1u);
+    ASSERT_EQ(player.cursor(), 5);
 
     clock.advance(100);
     queue[5].clear(); // the operator resets station 6
     clock.advance(4899);
-    EXPECT_EQ(player.playPos(), 5) << "moved on before the 5000 ms were over";
+    EXPECT_EQ(player.cursor(), 5) << "moved on before the 5000 ms were over";
     clock.advance(1);
-    EXPECT_EQ(player.playPos(), 6);
+    EXPECT_EQ(player.cursor(), 6);
     EXPECT_EQ(timer.interval(), 10);
 
     // Not started again; the sweeps are back to 320 ms, walked without a wake-up.
     const int ticks = timer.ticks();
     clock.advance(10 * 320);
-    EXPECT_EQ(player.playPos(), 6);
+    EXPECT_EQ(player.cursor(), 6);
     EXPECT_EQ(timer.ticks(), ticks);
-    EXPECT_EQ(wmp1.plays.size(), 1u);
+    EXPECT_EQ(mediaPlayer.plays.size(), 1u);
 }
 
 TEST_F(AlarmPlayerTest, StationExpiringJustAfterTheCursorPassedIsHeardOneSweepLater)
 {
     clock.advance(100); // the cursor has just visited slot 10
-    ASSERT_EQ(player.playPos(), 10);
+    ASSERT_EQ(player.cursor(), 10);
     fill(10);
     clock.advance(319);
-    EXPECT_TRUE(wmp1.plays.empty());
+    EXPECT_TRUE(mediaPlayer.plays.empty());
     clock.advance(1);
-    ASSERT_EQ(wmp1.plays.size(), 1u);
-    EXPECT_EQ(wmp1.plays.front().at, 420);
+    ASSERT_EQ(mediaPlayer.plays.size(), 1u);
+    EXPECT_EQ(mediaPlayer.plays.front().at, 420);
 }
 
 TEST_F(AlarmPlayerTest, AllThirtyTwoExpiredTakes160SecondsASweep)
@@ -221,7 +221,7 @@ TEST_F(AlarmPlayerTest, AllThirtyTwoExpiredTakes160SecondsASweep)
         fill(slot);
     clock.advance(3 * 160000);
 
-    EXPECT_EQ(wmp1.plays.size(), 3u * 32u);
+    EXPECT_EQ(mediaPlayer.plays.size(), 3u * 32u);
     for (int slot = 0; slot < 32; ++slot) {
         const auto times = playsOf(pathOf(slot));
         ASSERT_EQ(times.size(), 3u) << "slot " << slot;
@@ -239,10 +239,10 @@ TEST_F(AlarmPlayerTest, CursorStaysWithinTheStationSlots)
         if (i % 11 == 0)
             queue[(i / 3) % 32].clear();
         nextTick();
-        ASSERT_GE(player.playPos(), 0) << "tick " << i;
-        ASSERT_LE(player.playPos(), 31) << "tick " << i;
+        ASSERT_GE(player.cursor(), 0) << "tick " << i;
+        ASSERT_LE(player.cursor(), 31) << "tick " << i;
     }
-    for (const auto &p : wmp1.plays)
+    for (const auto &p : mediaPlayer.plays)
         EXPECT_NE(p.path, QString());
 }
 
@@ -252,7 +252,7 @@ TEST_F(AlarmPlayerTest, TheSameSoundIsAssignedAgainEverySweep)
     // player restarts it from its beginning.
     fill(0);
     clock.advance(3 * 5310);
-    ASSERT_EQ(wmp1.plays.size(), 3u);
-    EXPECT_EQ(wmp1.plays[1].path, wmp1.plays[0].path);
-    EXPECT_EQ(wmp1.plays[2].path, wmp1.plays[0].path);
+    ASSERT_EQ(mediaPlayer.plays.size(), 3u);
+    EXPECT_EQ(mediaPlayer.plays[1].path, mediaPlayer.plays[0].path);
+    EXPECT_EQ(mediaPlayer.plays[2].path, mediaPlayer.plays[0].path);
 }

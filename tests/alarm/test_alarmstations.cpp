@@ -28,8 +28,8 @@ class AlarmWithStations : public ::testing::Test
 protected:
     AlarmWithStations()
     {
-        settings.strMin_a = QStringLiteral("0");
-        settings.strMin_b = QStringLiteral("0");
+        settings.minutesA = QStringLiteral("0");
+        settings.minutesB = QStringLiteral("0");
         board = std::make_unique<Board>(context, [this](const StationParams &) {
             leds.emplace_back();
             buttons.emplace_back(QStringLiteral("START"));
@@ -43,7 +43,7 @@ protected:
     std::vector<qint64> startTimes(const QString &path) const
     {
         std::vector<qint64> times;
-        for (const auto &p : wmp1.plays)
+        for (const auto &p : mediaPlayer.plays)
             if (p.path == path)
                 times.push_back(p.at);
         return times;
@@ -51,13 +51,13 @@ protected:
 
     VirtualClock clock;
     // Created before the stations' timers, as in the main window.
-    FakeTimer Timerplay{clock, EmptySlotInterval, true, QStringLiteral("Timerplay")};
-    FakeMediaPlayer wmp1{&clock};
+    FakeTimer playTimer{clock, EmptySlotInterval, true, QStringLiteral("Timerplay")};
+    FakeMediaPlayer mediaPlayer{&clock};
     Settings settings = Settings::defaults();
     SoundQueue soundQueue;
     FakeMessageBox messageBox;
     StationContext context{settings, soundQueue, messageBox, AppFolder, QLocale::system(), {}};
-    AlarmPlayer alarm{soundQueue, Timerplay, wmp1, [this] { return clock.now(); }};
+    AlarmPlayer alarm{soundQueue, playTimer, mediaPlayer, [this] { return clock.now(); }};
     // Deques keep the controls where the stations point at them.
     std::deque<FakeShape> leds;
     std::deque<FakeButton> buttons;
@@ -73,11 +73,11 @@ TEST_F(AlarmWithStations, ExpiredStationIsHeardEverySweepUntilReset)
     clock.advance(ArmingInterval);
     ASSERT_EQ(leds[0].fillColor(), led::Red);
     ASSERT_EQ(soundQueue[0], soundOf(1));
-    EXPECT_TRUE(wmp1.plays.empty()) << "no sound before the station expired";
+    EXPECT_TRUE(mediaPlayer.plays.empty()) << "no sound before the station expired";
 
     clock.advance(320); // at the latest one sweep after the expiry
-    ASSERT_EQ(wmp1.plays.size(), 1u);
-    EXPECT_EQ(wmp1.plays[0].path, soundOf(1));
+    ASSERT_EQ(mediaPlayer.plays.size(), 1u);
+    EXPECT_EQ(mediaPlayer.plays[0].path, soundOf(1));
 
     clock.advance(3 * 5310);
     const auto times = startTimes(soundOf(1));
@@ -89,7 +89,7 @@ TEST_F(AlarmWithStations, ExpiredStationIsHeardEverySweepUntilReset)
     EXPECT_EQ(leds[0].fillColor(), led::Green);
     EXPECT_TRUE(soundQueue[0].isEmpty());
     clock.advance(10 * 5310);
-    EXPECT_EQ(wmp1.plays.size(), times.size());
+    EXPECT_EQ(mediaPlayer.plays.size(), times.size());
 }
 
 TEST_F(AlarmWithStations, ClearCallSilencesStationsOneAndThirtyTwo)
@@ -98,19 +98,19 @@ TEST_F(AlarmWithStations, ClearCallSilencesStationsOneAndThirtyTwo)
     clickStart(32);
     clickStart(5);
     clock.advance(ArmingInterval);
-    board->station(5).ClearT(); // reset before the cursor reached it
+    board->station(5).reset(); // reset before the cursor reached it
     clock.advance(2 * (2 * 5000 + 30 * 10));
 
     EXPECT_EQ(startTimes(soundOf(1)).size(), 2u);
     EXPECT_EQ(startTimes(soundOf(32)).size(), 2u);
     EXPECT_TRUE(startTimes(soundOf(5)).empty());
-    for (const auto &p : wmp1.plays)
+    for (const auto &p : mediaPlayer.plays)
         EXPECT_TRUE(p.path == soundOf(1) || p.path == soundOf(32)) << p.path.toStdString();
 
-    const size_t heard = wmp1.plays.size();
-    board->mnClearcall_Click();
+    const size_t heard = mediaPlayer.plays.size();
+    board->clearCalls();
     clock.advance(60000);
-    EXPECT_EQ(wmp1.plays.size(), heard);
+    EXPECT_EQ(mediaPlayer.plays.size(), heard);
     for (int slot = 0; slot < 33; ++slot)
         EXPECT_TRUE(soundQueue[slot].isEmpty()) << "slot " << slot;
 }

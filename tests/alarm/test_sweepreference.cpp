@@ -27,9 +27,9 @@ struct SideBySide
     FakeTimer referenceTimer{clock, EmptySlotInterval, true};
     FakeMediaPlayer referenceSounds{&clock};
     PollingReference reference{queue, referenceTimer, referenceSounds};
-    FakeTimer Timerplay{clock, EmptySlotInterval, true};
-    FakeMediaPlayer wmp1{&clock};
-    AlarmPlayer player{queue, Timerplay, wmp1, [this] { return clock.now(); }};
+    FakeTimer playTimer{clock, EmptySlotInterval, true};
+    FakeMediaPlayer mediaPlayer{&clock};
+    AlarmPlayer player{queue, playTimer, mediaPlayer, [this] { return clock.now(); }};
 };
 
 // A pause before the next change: mostly within a sweep or a linger, at
@@ -63,13 +63,13 @@ TEST(SweepAgainstPollingReference, SameFilesAtTheSameTimesForRandomFillsAndClear
         const int spots = 1 + int(random() % 33); // some runs crowd few slots, some use all 33
         for (int step = 0; step < 150; ++step) {
             const bool wasEmpty = queueEmpty(s.queue);
-            const int woken = s.Timerplay.ticks();
+            const int woken = s.playTimer.ticks();
             const qint64 from = s.clock.now();
             s.clock.advance(pause(random));
             if (wasEmpty && from > EmptySlotInterval) {
-                ASSERT_EQ(s.Timerplay.ticks(), woken) << "woke while every slot was empty, step " << step;
+                ASSERT_EQ(s.playTimer.ticks(), woken) << "woke while every slot was empty, step " << step;
             }
-            ASSERT_EQ(s.player.playPos(), s.reference.playPos()) << "at " << s.clock.now() << ", step " << step;
+            ASSERT_EQ(s.player.cursor(), s.reference.cursor()) << "at " << s.clock.now() << ", step " << step;
 
             const int slot = int(random() % unsigned(spots));
             if (random() % 2 == 0)
@@ -79,11 +79,11 @@ TEST(SweepAgainstPollingReference, SameFilesAtTheSameTimesForRandomFillsAndClear
         }
         s.clock.advance(200000);
 
-        ASSERT_EQ(s.wmp1.plays.size(), s.referenceSounds.plays.size());
-        for (size_t i = 0; i < s.wmp1.plays.size(); ++i) {
-            ASSERT_EQ(s.wmp1.plays[i].at, s.referenceSounds.plays[i].at) << "play " << i;
-            ASSERT_EQ(s.wmp1.plays[i].path, s.referenceSounds.plays[i].path) << "play " << i;
+        ASSERT_EQ(s.mediaPlayer.plays.size(), s.referenceSounds.plays.size());
+        for (size_t i = 0; i < s.mediaPlayer.plays.size(); ++i) {
+            ASSERT_EQ(s.mediaPlayer.plays[i].at, s.referenceSounds.plays[i].at) << "play " << i;
+            ASSERT_EQ(s.mediaPlayer.plays[i].path, s.referenceSounds.plays[i].path) << "play " << i;
         }
-        EXPECT_LT(s.Timerplay.ticks(), s.referenceTimer.ticks());
+        EXPECT_LT(s.playTimer.ticks(), s.referenceTimer.ticks());
     }
 }

@@ -21,7 +21,7 @@ struct ControllerTest : public ::testing::Test
     void startRunning(const QByteArray &settings = Defaults)
     {
         h.writeSettings(settings);
-        main.Form_Load();
+        main.startUp();
         h.clock.advance(2000);
     }
 };
@@ -33,13 +33,13 @@ TEST_F(ControllerTest, MissingSettingsShowTheMessageThenWriteDefaults)
     bool splashAtMessage = true;
     h.messages.responder = [&](const FakeMessageBox::Shown &) {
         splashAtMessage = h.windows.splash != nullptr;
-        return mb::Ok;
+        return MessageAnswer::Ok;
     };
-    main.Form_Load();
+    main.startUp();
     ASSERT_EQ(h.messages.count(), 1);
     EXPECT_EQ(h.messages.shown[0].prompt,
               "Problemi durante il caricamente della configurazione.\r\nImpostazioni di default.");
-    EXPECT_EQ(h.messages.shown[0].flags, 16);
+    EXPECT_TRUE(h.messages.shown[0].is(MessageButtons::Ok, MessageIcon::Critical));
     EXPECT_EQ(h.messages.shown[0].title, "Kirvano");
     EXPECT_FALSE(splashAtMessage); // the message comes before any window
     EXPECT_EQ(h.settingsBytes(), Defaults);
@@ -53,7 +53,7 @@ TEST_F(ControllerTest, ShortOrEmptyMinutesFilesAreReplacedByDefaults)
     for (const QByteArray &bad : {QByteArray("7\r\n8\r\n9\r\n10\r\n"), QByteArray("\r\n8\r\n9\r\n10\r\npw\r\n")}) {
         MainHarness fresh(QStringLiteral("bad"));
         fresh.writeSettings(bad);
-        fresh.main->Form_Load();
+        fresh.main->startUp();
         EXPECT_EQ(fresh.messages.count(), 1);
         EXPECT_EQ(fresh.main->settings(), Settings::defaults());
         EXPECT_EQ(fresh.settingsBytes(), Defaults);
@@ -63,7 +63,7 @@ TEST_F(ControllerTest, ShortOrEmptyMinutesFilesAreReplacedByDefaults)
 TEST_F(ControllerTest, ValidSettingsAreTakenAsReadWithoutAMessage)
 {
     h.writeSettings("15\r\n20\r\n7\r\n8\r\n\r\n");
-    main.Form_Load();
+    main.startUp();
     EXPECT_EQ(h.messages.count(), 0);
     EXPECT_EQ(main.settings(), (Settings{"15", "20", "7", "8", ""}));
 }
@@ -71,28 +71,28 @@ TEST_F(ControllerTest, ValidSettingsAreTakenAsReadWithoutAMessage)
 TEST_F(ControllerTest, SplashHandsOverAfterTwoSecondsAndTimerlogoFiresOnce)
 {
     h.writeSettings(Defaults);
-    main.Form_Load();
+    main.startUp();
     ASSERT_TRUE(h.windows.splash);
     EXPECT_TRUE(h.windows.splash->isVisible());
-    EXPECT_FALSE(h.frmMain.isVisible());
-    EXPECT_FALSE(h.frmMain.isEnabled());
-    EXPECT_TRUE(h.Timerplay.isEnabled());
+    EXPECT_FALSE(h.mainWindow.isVisible());
+    EXPECT_FALSE(h.mainWindow.isEnabled());
+    EXPECT_TRUE(h.playTimer.isEnabled());
     for (int n = 1; n <= 32; ++n)
         EXPECT_FALSE(h.stationTimer(n).isEnabled());
 
     h.clock.advance(1999);
-    EXPECT_FALSE(h.frmMain.isVisible());
+    EXPECT_FALSE(h.mainWindow.isVisible());
     h.clock.advance(1);
-    EXPECT_TRUE(h.frmMain.isVisible());
-    EXPECT_TRUE(h.frmMain.isEnabled());
+    EXPECT_TRUE(h.mainWindow.isVisible());
+    EXPECT_TRUE(h.mainWindow.isEnabled());
     EXPECT_TRUE(h.windows.splash->closed());
-    EXPECT_EQ(main.frmlogo(), nullptr);
+    EXPECT_EQ(main.splash(), nullptr);
 
     h.clock.advance(3000);
-    EXPECT_EQ(h.Timerlogo.ticks(), 1);
-    EXPECT_FALSE(h.Timerlogo.isEnabled());
+    EXPECT_EQ(h.handOffTimer.ticks(), 1);
+    EXPECT_FALSE(h.handOffTimer.isEnabled());
     h.clock.advance(60000);
-    EXPECT_EQ(h.Timerlogo.ticks(), 1);
+    EXPECT_EQ(h.handOffTimer.ticks(), 1);
     EXPECT_EQ(h.windows.splashesMade, 1);
     EXPECT_EQ(h.windows.splashTimer->ticks(), 1);
 }
@@ -100,35 +100,35 @@ TEST_F(ControllerTest, SplashHandsOverAfterTwoSecondsAndTimerlogoFiresOnce)
 TEST_F(ControllerTest, DialogOpenedBeforeTimerlogoIsOverruledByIt)
 {
     startRunning();
-    main.nmAbout_Click();
-    EXPECT_FALSE(h.frmMain.isEnabled());
+    main.openAbout();
+    EXPECT_FALSE(h.mainWindow.isEnabled());
     h.clock.advance(3000); // Timerlogo at 5 s
-    EXPECT_TRUE(h.frmMain.isEnabled());
+    EXPECT_TRUE(h.mainWindow.isEnabled());
     EXPECT_TRUE(h.windows.about->isVisible());
 
     // A second About in that interval keeps one about window and disables again.
-    main.nmAbout_Click();
+    main.openAbout();
     EXPECT_EQ(h.windows.aboutsMade, 1);
-    EXPECT_FALSE(h.frmMain.isEnabled());
+    EXPECT_FALSE(h.mainWindow.isEnabled());
     h.windows.about->close();
-    EXPECT_TRUE(h.frmMain.isEnabled());
-    EXPECT_EQ(main.frmabout(), nullptr);
+    EXPECT_TRUE(h.mainWindow.isEnabled());
+    EXPECT_EQ(main.aboutWindow(), nullptr);
 }
 
 TEST_F(ControllerTest, AboutDisablesTheMainWindowUntilItCloses)
 {
     startRunning();
     h.clock.advance(5000);
-    main.nmAbout_Click(1);
+    main.openAbout();
     FakeWindow *about = h.windows.about;
-    EXPECT_FALSE(h.frmMain.isEnabled());
+    EXPECT_FALSE(h.mainWindow.isEnabled());
     EXPECT_TRUE(about->isVisible());
     EXPECT_TRUE(about->isEnabled());
-    h.frmMain.hide();
+    h.mainWindow.hide();
     about->close();
-    EXPECT_TRUE(h.frmMain.isEnabled());
-    EXPECT_TRUE(h.frmMain.isVisible());
-    main.nmAbout_Click(1);
+    EXPECT_TRUE(h.mainWindow.isEnabled());
+    EXPECT_TRUE(h.mainWindow.isVisible());
+    main.openAbout();
     EXPECT_EQ(h.windows.aboutsMade, 2); // every opening is fresh
     EXPECT_NE(h.windows.about, about);
 }
@@ -138,20 +138,20 @@ TEST_F(ControllerTest, OptionShowsTheDialogOverTheMainWindowUntilItCloses)
     startRunning();
     h.clock.advance(5000);
     const QByteArray before = h.settingsBytes();
-    main.mnOption_Click();
+    main.openOptions();
     FakeWindow *options = h.windows.options;
     ASSERT_TRUE(options);
-    EXPECT_EQ(main.frmoption(), options);
+    EXPECT_EQ(main.optionsDialog(), options);
     EXPECT_TRUE(options->isVisible());
     EXPECT_TRUE(options->isEnabled());
-    EXPECT_FALSE(h.frmMain.isEnabled());
+    EXPECT_FALSE(h.mainWindow.isEnabled());
 
     options->close();
-    EXPECT_TRUE(h.frmMain.isEnabled());
-    EXPECT_EQ(main.frmoption(), nullptr);
+    EXPECT_TRUE(h.mainWindow.isEnabled());
+    EXPECT_EQ(main.optionsDialog(), nullptr);
     EXPECT_EQ(h.settingsBytes(), before); // closing saves nothing
 
-    main.mnOption_Click();
+    main.openOptions();
     EXPECT_EQ(h.windows.optionsMade, 2); // every opening is a new dialog
     EXPECT_NE(h.windows.options, options);
 }
@@ -159,63 +159,63 @@ TEST_F(ControllerTest, OptionShowsTheDialogOverTheMainWindowUntilItCloses)
 TEST_F(ControllerTest, OptionAgainWhileTheDialogIsOpenShowsTheSameOne)
 {
     startRunning();
-    main.mnOption_Click();
+    main.openOptions();
     h.clock.advance(3000); // Timerlogo gives the main window its input back
-    ASSERT_TRUE(h.frmMain.isEnabled());
-    main.mnOption_Click();
+    ASSERT_TRUE(h.mainWindow.isEnabled());
+    main.openOptions();
     EXPECT_EQ(h.windows.optionsMade, 1);
     EXPECT_EQ(h.windows.options->showCount, 2); // showing fills it again
-    EXPECT_FALSE(h.frmMain.isEnabled());
+    EXPECT_FALSE(h.mainWindow.isEnabled());
 }
 
 TEST_F(ControllerTest, CloseRequestSavesClosesTheOtherWindowsThenAsks)
 {
     startRunning();
-    main.nmAbout_Click();
+    main.openAbout();
     h.windows.about->close();
     h.clock.advance(5000);
-    main.mnOption_Click();
-    ASSERT_TRUE(main.frmoption());
-    EXPECT_FALSE(h.frmMain.isEnabled());
+    main.openOptions();
+    ASSERT_TRUE(main.optionsDialog());
+    EXPECT_FALSE(h.mainWindow.isEnabled());
     h.start(1).click();
     h.clock.advance(5000); // a run starts while the dialog is open
-    main.settings().strCnt_a = "41";
+    main.settings().counterA = "41";
 
     QByteArray fileAtQuestion;
     bool optionsGoneAtQuestion = false;
     h.messages.responder = [&](const FakeMessageBox::Shown &s) {
         EXPECT_EQ(s.prompt, "Attenzione vuoi uscire?");
-        EXPECT_EQ(s.flags, 36);
+        EXPECT_TRUE(s.is(MessageButtons::YesNo, MessageIcon::Question));
         fileAtQuestion = h.settingsBytes();
-        optionsGoneAtQuestion = main.frmoption() == nullptr && h.windows.options->closed();
+        optionsGoneAtQuestion = main.optionsDialog() == nullptr && h.windows.options->closed();
         h.clock.advance(Minute); // stations go on while the question is open
-        return mb::No;
+        return MessageAnswer::No;
     };
-    h.frmMain.close();
-    EXPECT_FALSE(h.frmMain.closed());
+    h.mainWindow.close();
+    EXPECT_FALSE(h.mainWindow.closed());
     EXPECT_EQ(fileAtQuestion, QByteArray("1\r\n1\r\n41\r\n0\r\n4826\r\n"));
     EXPECT_TRUE(optionsGoneAtQuestion);
-    EXPECT_TRUE(h.frmMain.isEnabled()); // the dialog's close gave the input back
-    EXPECT_EQ(h.colour(1), led::Red);   // the station ran on
+    EXPECT_TRUE(h.mainWindow.isEnabled()); // the dialog's close gave the input back
+    EXPECT_EQ(h.colour(1), led::Red);      // the station ran on
 
-    h.messages.answerAlways(mb::Yes);
-    main.nmExit_Click();
-    EXPECT_TRUE(h.frmMain.closed());
+    h.messages.answerAlways(MessageAnswer::Yes);
+    main.requestExit();
+    EXPECT_TRUE(h.mainWindow.closed());
 }
 
 TEST_F(ControllerTest, EarlyCloseRequestAnsweredNoLeavesTimerlogoToShowTheWindow)
 {
     h.writeSettings(Defaults);
-    main.Form_Load();
+    main.startUp();
     h.clock.advance(1000);
-    h.frmMain.close(); // the system asks, within the splash phase
+    h.mainWindow.close(); // the system asks, within the splash phase
     EXPECT_TRUE(h.windows.splash->closed());
-    EXPECT_FALSE(h.frmMain.closed());
+    EXPECT_FALSE(h.mainWindow.closed());
     h.clock.advance(3999);
-    EXPECT_FALSE(h.frmMain.isVisible());
+    EXPECT_FALSE(h.mainWindow.isVisible());
     h.clock.advance(1);
-    EXPECT_TRUE(h.frmMain.isVisible());
-    EXPECT_TRUE(h.frmMain.isEnabled());
+    EXPECT_TRUE(h.mainWindow.isVisible());
+    EXPECT_TRUE(h.mainWindow.isEnabled());
 }
 
 TEST_F(ControllerTest, SettingsWithZeroMinutesExpireAtTheFirstTickAndSaveTheUnitAtOnce)
@@ -232,14 +232,14 @@ TEST_F(ControllerTest, SettingsWithZeroMinutesExpireAtTheFirstTickAndSaveTheUnit
 
     // Heard within one sweep, then every 5310 ms until acknowledged.
     h.clock.advance(5310 * 3);
-    ASSERT_GE(h.wmp1.plays.size(), 3u);
-    EXPECT_EQ(h.wmp1.plays[0].path, QDir::toNativeSeparators(h.folder + "/app/suoni_timer/1.wav"));
-    EXPECT_LE(h.wmp1.plays[0].at, 7000 + 320);
-    EXPECT_EQ(h.wmp1.plays[1].at - h.wmp1.plays[0].at, 5310);
+    ASSERT_GE(h.mediaPlayer.plays.size(), 3u);
+    EXPECT_EQ(h.mediaPlayer.plays[0].path, QDir::toNativeSeparators(h.folder + "/app/suoni_timer/1.wav"));
+    EXPECT_LE(h.mediaPlayer.plays[0].at, 7000 + 320);
+    EXPECT_EQ(h.mediaPlayer.plays[1].at - h.mediaPlayer.plays[0].at, 5310);
     h.start(1).click();
-    const size_t heard = h.wmp1.plays.size();
+    const size_t heard = h.mediaPlayer.plays.size();
     h.clock.advance(Minute);
-    EXPECT_EQ(h.wmp1.plays.size(), heard);
+    EXPECT_EQ(h.mediaPlayer.plays.size(), heard);
 }
 
 TEST_F(ControllerTest, FailedSaveIsReportedOnceAndTheProgramGoesOn)
@@ -253,16 +253,16 @@ TEST_F(ControllerTest, FailedSaveIsReportedOnceAndTheProgramGoesOn)
     h.start(2).click();
     h.clock.advance(5000);
     ASSERT_EQ(h.messages.count(), 1);
-    EXPECT_EQ(h.messages.shown[0].flags, 16);
+    EXPECT_TRUE(h.messages.shown[0].is(MessageButtons::Ok, MessageIcon::Critical));
     EXPECT_EQ(h.messages.shown[0].title, "Kirvano");
     EXPECT_TRUE(h.messages.shown[0].prompt.contains("config_bmb.dat"));
-    EXPECT_EQ(main.settings().strCnt_a, "2"); // kept in memory
+    EXPECT_EQ(main.settings().counterA, "2"); // kept in memory
     EXPECT_EQ(h.colour(1), led::Red);
     EXPECT_EQ(h.colour(2), led::Red);
 
     // The close request tells the failure again, then still asks.
-    h.messages.answerAlways(mb::No);
-    h.frmMain.close();
+    h.messages.answerAlways(MessageAnswer::No);
+    h.mainWindow.close();
     ASSERT_EQ(h.messages.count(), 3);
     EXPECT_TRUE(h.messages.shown[1].prompt.contains("config_bmb.dat"));
     EXPECT_EQ(h.messages.prompts().back(), "Attenzione vuoi uscire?");
@@ -276,20 +276,20 @@ TEST_F(ControllerTest, FailedSaveIsReportedOnceAndTheProgramGoesOn)
     EXPECT_EQ(h.settingsBytes(), QByteArray("0\r\n0\r\n4\r\n0\r\n4826\r\n"));
     QFile::remove(h.settingsPath());
     QDir().mkpath(h.settingsPath());
-    EXPECT_FALSE(main.SaveSetting());
+    EXPECT_FALSE(main.saveSettings());
     EXPECT_EQ(h.messages.count(), 4);
 }
 
 TEST_F(ControllerTest, UnwritableFolderAtStartKeepsTheDefaultsInMemory)
 {
     QDir().mkpath(h.settingsPath()); // neither readable nor writable as a file
-    main.Form_Load();
+    main.startUp();
     ASSERT_EQ(h.messages.count(), 2);
     EXPECT_TRUE(h.messages.shown[0].prompt.startsWith("Problemi durante"));
     EXPECT_TRUE(h.messages.shown[1].prompt.contains("config_bmb.dat"));
     EXPECT_EQ(main.settings(), Settings::defaults());
     h.clock.advance(2000);
-    EXPECT_TRUE(h.frmMain.isVisible());
+    EXPECT_TRUE(h.mainWindow.isVisible());
 }
 
 TEST_F(ControllerTest, StopAllAndClearCallReachTheBoard)
@@ -299,10 +299,10 @@ TEST_F(ControllerTest, StopAllAndClearCallReachTheBoard)
     h.start(20).click();
     h.clock.advance(5000);
     EXPECT_EQ(h.colour(3), led::Red);
-    main.mnClearcall_Click();
+    main.clearCalls();
     EXPECT_EQ(h.colour(3), led::Green);
     EXPECT_EQ(h.colour(20), led::Yellow);
-    main.mnStopall_Click();
+    main.stopAll();
     EXPECT_EQ(h.colour(20), led::Green);
-    EXPECT_EQ(main.settings().StrCnt_b, "1");
+    EXPECT_EQ(main.settings().counterB, "1");
 }

@@ -76,6 +76,7 @@ bool KirvanoSession::start()
     for (const char *name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
                              "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI"})
         env.remove(QLatin1String(name));
+    env.insert(m_environment);
     m_process.setProcessEnvironment(env);
     m_process.setWorkingDirectory(m_work);
     m_process.setProcessChannelMode(QProcess::MergedChannels);

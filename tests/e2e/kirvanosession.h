@@ -32,6 +32,8 @@ public:
     void writeSettings(const QByteArray &content) const;
     static std::optional<QByteArray> read(const QString &path);
 
+    // Set in the program's environment over what start() sets itself.
+    void setEnvironment(const QString &name, const QString &value) { m_environment.insert(name, value); }
     bool start();
     bool isRunning() const { return m_process.state() == QProcess::Running; }
     qint64 pid() const { return m_process.processId(); }
@@ -57,6 +59,7 @@ private:
     QString m_config;
     QString m_work;
     QProcess m_process;
+    QProcessEnvironment m_environment;
     QByteArray m_output;
 };
 

@@ -3,6 +3,9 @@
 // pixels, text included, instead of blowing up a small picture.
 
 #include "shell/mainwindow.h"
+
+#include "app/maincontroller.h"
+#include "main/program.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -46,18 +49,20 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("1\r\n1\r\n0\r\n0\r\n4826\r\n");
         f.close();
-        window = std::make_unique<MainWindow>(folder + "/app", folder + "/conf/config_bmb.dat");
-        window->controller().Form_Load();
+        program = std::make_unique<Program>(folder + "/app", folder + "/conf/config_bmb.dat");
+        window = &program->mainWindow();
+        program->controller().startUp();
     }
 
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Program> program;
+    MainWindow *window = nullptr;
 };
 
 } // namespace
 
 TEST_F(ScalingTest, MainWindowKeepsItsLayoutWithTwiceTheDevicePixels)
 {
-    window->controller().splashTimer1_Timer();
+    program->controller().handOver();
     ASSERT_TRUE(window->isVisible());
     QWidget *client = window->centralWidget();
     EXPECT_EQ(client->size(), QSize(826, 441));

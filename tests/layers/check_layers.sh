@@ -36,12 +36,18 @@ forbid() {
     done < <(includes $(find "$src/$folder" -name '*.h' -o -name '*.cpp') | grep -E ":($pattern)" || true)
 }
 
-forbid platform '(app|station|settings|alarm|shell)/' "the platform knows nothing of the logic or the windows"
+forbid platform '(app|station|settings|alarm|shell|desktop|main)/' "the platform knows nothing of the logic or the windows"
 forbid alarm 'station/' "the alarm player knows nothing of the stations"
-forbid app 'shell/' "the controller knows nothing of the windows"
+forbid app '(shell|desktop|main)/' "the controller knows nothing of the windows"
 for folder in station settings alarm; do
-    forbid "$folder" '(app|shell|platform/qt)/' "the logic knows nothing of the controller, the windows or the Qt adapters"
+    forbid "$folder" '(app|shell|desktop|main|platform/qt)/' \
+        "the logic knows nothing of the controller, the windows or the Qt adapters"
 done
+# The windows know the controller's interfaces, the station table and phases
+# they show, and the settings rules of the options dialog; the program is
+# put together in main/ alone.
+forbid shell '(alarm|desktop|main)/' "the windows are wired to the rest in main/"
+forbid desktop '(app|station|alarm|shell|main)/' "the desktop integration knows the settings file's place only"
 
 [ $status -eq 0 ] && echo "layers: every include is allowed"
 exit $status

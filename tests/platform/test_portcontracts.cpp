@@ -8,6 +8,7 @@
 
 #include "support/fakes.h"
 #include "support/faketimer.h"
+#include "support/guitest.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,6 +23,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -69,7 +71,7 @@ public:
     IMessageBox &messages() { return m_messages; }
 
     // The next box is answered `afterMs` after it opens.
-    void answerNextBox(int answer, int afterMs)
+    void answerNextBox(MessageAnswer answer, int afterMs)
     {
         m_messages.responder = [this, answer, afterMs](const test::FakeMessageBox::Shown &) {
             m_messages.responder = nullptr;
@@ -99,12 +101,7 @@ private:
 class QtDriver
 {
 public:
-    QtDriver()
-    {
-        m_clock.start();
-        m_answerer.setInterval(5);
-        QObject::connect(&m_answerer, &QTimer::timeout, &m_answerer, [this] { answerOpenBox(); });
-    }
+    QtDriver() { m_clock.start(); }
 
     ITimer &timer(int interval, bool enabled)
     {
@@ -131,12 +128,12 @@ public:
     IMessageBox &messages() { return m_messages; }
 
     // The next box is answered `afterMs` after it opens, by clicking its button.
-    void answerNextBox(int answer, int afterMs)
+    void answerNextBox(MessageAnswer answer, int afterMs)
     {
-        m_answer = answer;
-        m_answerAfter = afterMs;
-        m_boxSeenAt = -1;
-        m_answerer.start();
+        const QMessageBox::StandardButton button = answer == MessageAnswer::Yes  ? QMessageBox::Yes
+                                                   : answer == MessageAnswer::No ? QMessageBox::No
+                                                                                 : QMessageBox::Ok;
+        m_answerer.emplace(button, afterMs);
     }
 
     qint64 now() const { return m_clock.elapsed(); }
@@ -144,35 +141,10 @@ public:
     bool waitFor(const std::function<bool()> &done, int timeoutMs) { return QTest::qWaitFor(done, timeoutMs); }
 
 private:
-    void answerOpenBox()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        if (m_boxSeenAt < 0)
-            m_boxSeenAt = now();
-        if (now() - m_boxSeenAt < m_answerAfter)
-            return;
-        m_answerer.stop();
-        const QMessageBox::StandardButton button = m_answer == mb::Yes  ? QMessageBox::Yes
-                                                   : m_answer == mb::No ? QMessageBox::No
-                                                                        : QMessageBox::Ok;
-        QAbstractButton *b = box->button(button);
-        if (!b) {
-            ADD_FAILURE() << "the box has no button for answer " << m_answer;
-            box->reject();
-            return;
-        }
-        b->click();
-    }
-
     QElapsedTimer m_clock;
     QObject m_owner;
     QtMessageBox m_messages;
-    QTimer m_answerer;
-    int m_answer = mb::Ok;
-    int m_answerAfter = 0;
-    qint64 m_boxSeenAt = -1;
+    std::optional<test::BoxAnswerer> m_answerer;
     std::vector<std::unique_ptr<QWidget>> m_widgets;
 };
 
@@ -314,11 +286,12 @@ TYPED_TEST(PortContract, ACancelledCloseLeavesTheWindowOpenAndItsTimersRunning)
     int ticksWhileAsking = -1;
     window.onCloseRequest([&] {
         const int before = log.count();
-        const bool yes = d.messages().show(QStringLiteral("Chiudere?"), mb::YesNo | mb::Question) == mb::Yes;
+        const bool yes = d.messages().show(QStringLiteral("Chiudere?"), MessageButtons::YesNo, MessageIcon::Question)
+                         == MessageAnswer::Yes;
         ticksWhileAsking = log.count() - before;
         return yes;
     });
-    d.answerNextBox(mb::No, 150);
+    d.answerNextBox(MessageAnswer::No, 150);
     window.close();
     EXPECT_GT(ticksWhileAsking, 0);
     EXPECT_TRUE(window.isVisible());
@@ -361,11 +334,12 @@ TYPED_TEST(PortContract, AModalBoxLetsTicksThroughAndReturnsTheAnswer)
     auto &d = this->d;
     ITimer &timer = d.timer(20, true);
     TickLog log(d, timer);
-    for (int answer : {mb::No, mb::Yes}) {
+    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
         const int before = log.count();
         d.answerNextBox(answer, 150);
-        EXPECT_EQ(d.messages().show(QStringLiteral("Stop Timer3?"), mb::YesNo | mb::Question), answer);
-        EXPECT_GE(log.count() - before, 2) << "answer " << answer;
+        EXPECT_EQ(d.messages().show(QStringLiteral("Stop Timer3?"), MessageButtons::YesNo, MessageIcon::Question),
+                  answer);
+        EXPECT_GE(log.count() - before, 2) << "answer " << int(answer);
     }
 }
 
@@ -383,8 +357,8 @@ TYPED_TEST(PortContract, ATickThatWaitsInABoxLosesTheTicksDueMeanwhile)
         if (ticks.size() > 1)
             return;
         const int before = otherLog.count();
-        d.answerNextBox(mb::Ok, 450);
-        d.messages().show(QStringLiteral("Impossibile salvare"), mb::OkOnly | mb::Critical);
+        d.answerNextBox(MessageAnswer::Ok, 450);
+        d.messages().show(QStringLiteral("Impossibile salvare"), MessageButtons::Ok, MessageIcon::Critical);
         otherTicksWhileOpen = otherLog.count() - before;
         answeredAt = d.now();
     });
@@ -408,8 +382,8 @@ TYPED_TEST(PortContract, ABoxAskedForLaterFromATickLetsThatTimerGoOn)
         ticks.push_back(d.now());
         if (ticks.size() > 1)
             return;
-        d.answerNextBox(mb::Ok, 900);
-        d.messages().showLater(QStringLiteral("Impossibile salvare"), mb::OkOnly | mb::Critical);
+        d.answerNextBox(MessageAnswer::Ok, 900);
+        d.messages().showLater(QStringLiteral("Impossibile salvare"), MessageIcon::Critical);
     });
     // Opened inside the tick, the box would swallow the ticks of 900 ms.
     EXPECT_TRUE(d.waitFor([&] { return ticks.size() >= 5; }, 800)) << ticks.size() << " ticks";

@@ -35,7 +35,7 @@ TEST(QtMediaPlayerNoServer, PlaysNothingAndHoldsNothingUp)
 
     QElapsedTimer took;
     took.start();
-    auto wmp1 = std::make_unique<QtMediaPlayer>();
+    auto player = std::make_unique<QtMediaPlayer>();
     EXPECT_LT(took.elapsed(), PromptMs) << "creating the player held up the event loop";
 
     const QString garbage = freshFolder(QStringLiteral("garbage")) + QStringLiteral("/3.wav");
@@ -55,7 +55,7 @@ TEST(QtMediaPlayerNoServer, PlaysNothingAndHoldsNothingUp)
                                stationSound(32)};
     for (const QString &path : paths) {
         took.restart();
-        wmp1->setURL(path);
+        player->play(path);
         EXPECT_LT(took.elapsed(), PromptMs) << "setURL(" << path.toStdString() << ") held up the event loop";
         QTest::qWait(400);
     }
@@ -64,7 +64,7 @@ TEST(QtMediaPlayerNoServer, PlaysNothingAndHoldsNothingUp)
     EXPECT_GT(loop.ticks(), 100) << "the event loop stopped running";
 
     took.restart();
-    wmp1.reset();
+    player.reset();
     EXPECT_LT(took.elapsed(), PromptMs) << "the player hung on its way out";
 }
 
@@ -72,8 +72,8 @@ TEST(QtMediaPlayerNoServer, StuckPlayerIsLeftBehindAndTheProgramRunsOn)
 {
     qputenv("PULSE_SERVER", ("unix:" + freshFolder(QStringLiteral("no-server-2")) + "/native").toLocal8Bit());
     LoopWatch loop;
-    QtMediaPlayer wmp1;
-    QObject *firstPlayer = wmp1.worker();
+    QtMediaPlayer player;
+    QObject *firstPlayer = player.worker();
     ASSERT_TRUE(firstPlayer);
 
     // Hold the player's thread as a deadlock inside the media framework would.
@@ -81,18 +81,18 @@ TEST(QtMediaPlayerNoServer, StuckPlayerIsLeftBehindAndTheProgramRunsOn)
         firstPlayer, [] { QThread::msleep(QtMediaPlayer::StuckAfterMs + 1500); }, Qt::QueuedConnection);
     QElapsedTimer took;
     took.start();
-    wmp1.setURL(stationSound(1));
+    player.play(stationSound(1));
     EXPECT_LT(took.elapsed(), PromptMs);
     QTest::qWait(QtMediaPlayer::StuckAfterMs + 200);
-    EXPECT_EQ(wmp1.abandonedPlayers(), 0);
+    EXPECT_EQ(player.abandonedPlayers(), 0);
 
     took.restart();
-    wmp1.setURL(stationSound(2)); // the first player has been stuck too long
+    player.play(stationSound(2)); // the first player has been stuck too long
     EXPECT_LT(took.elapsed(), PromptMs);
-    EXPECT_EQ(wmp1.abandonedPlayers(), 1);
-    ASSERT_TRUE(wmp1.worker());
-    EXPECT_NE(wmp1.worker(), firstPlayer);
-    EXPECT_FLOAT_EQ(wmp1.volume(), 0.82f);
+    EXPECT_EQ(player.abandonedPlayers(), 1);
+    ASSERT_TRUE(player.worker());
+    EXPECT_NE(player.worker(), firstPlayer);
+    EXPECT_FLOAT_EQ(player.volume(), 0.82f);
     QTest::qWait(300);
     EXPECT_LT(loop.longestGap(), StallMs);
 }

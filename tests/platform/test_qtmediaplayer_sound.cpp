@@ -32,7 +32,7 @@ namespace {
 constexpr int StartLatencyMs = 3000;
 // Bound of every wait for a sound that should come.
 constexpr int WaitMs = 10000;
-// Longest time a setURL() may take: it must return at once.
+// Longest time a play() may take: it must return at once.
 constexpr qint64 PromptMs = 500;
 // Longest tick gap of the event loop while sound plays.
 constexpr qint64 StallMs = 500;
@@ -74,7 +74,7 @@ protected:
     {
         QElapsedTimer took;
         took.start();
-        player.setURL(path);
+        player.play(path);
         EXPECT_LT(took.elapsed(), PromptMs) << "setURL(" << path.toStdString() << ") held up the event loop";
     }
 
@@ -110,11 +110,11 @@ TEST_F(QtMediaPlayerSound, PlaysAStationSoundOnceAtVolume82)
     ASSERT_GT(info.milliseconds, 1000);
     ASSERT_LT(info.milliseconds, 5000);
 
-    QtMediaPlayer wmp1;
-    EXPECT_EQ(wmp1.objectName(), QStringLiteral("wmp1"));
-    EXPECT_FLOAT_EQ(wmp1.volume(), 0.82f);
+    QtMediaPlayer player;
+    EXPECT_EQ(player.objectName(), QStringLiteral("wmp1"));
+    EXPECT_FLOAT_EQ(player.volume(), 0.82f);
 
-    const SoundRecording rec = playAndRecord(wmp1, file, int(info.milliseconds) + 700);
+    const SoundRecording rec = playAndRecord(player, file, int(info.milliseconds) + 700);
     const double start = rec.firstSound();
     ASSERT_GE(start, 0) << "nothing reached the sink";
     EXPECT_LT(start, StartLatencyMs);
@@ -136,7 +136,7 @@ TEST_F(QtMediaPlayerSound, NothingPlayingRecordsExactSilence)
     recorder.restart();
     EXPECT_TRUE(recorder.record(1000).isExactSilence());
 
-    QtMediaPlayer wmp1; // created, never assigned
+    QtMediaPlayer player; // created, never assigned
     recorder.restart();
     const SoundRecording rec = recorder.record(1000);
     EXPECT_EQ(rec.milliseconds(), 1000);
@@ -153,9 +153,9 @@ TEST_F(QtMediaPlayerSound, MissingOrUnplayableFileIsSilentAndLogged)
     for (const QString &path : {dir + QStringLiteral("/suoni_timer/1.wav"), garbage.fileName()}) {
         SCOPED_TRACE(path.toStdString());
         LogCapture log;
-        QtMediaPlayer wmp1;
+        QtMediaPlayer player;
         recorder.restart();
-        assign(wmp1, path);
+        assign(player, path);
         const SoundRecording rec = recorder.record(2000);
         EXPECT_TRUE(rec.isExactSilence()) << "peak " << rec.peak();
         EXPECT_TRUE(log.contains(QStringLiteral("wmp1"))) << "no error in the log";
@@ -167,11 +167,11 @@ TEST_F(QtMediaPlayerSound, PlaysAgainAfterAFailedFile)
 {
     const QString station = stationSound(7);
     const WavInfo info = readWav(station);
-    QtMediaPlayer wmp1;
-    assign(wmp1, dir + QStringLiteral("/missing.wav"));
+    QtMediaPlayer player;
+    assign(player, dir + QStringLiteral("/missing.wav"));
     QTest::qWait(300); // the failure is reported
 
-    const SoundRecording rec = playAndRecord(wmp1, station, int(info.milliseconds) + 300);
+    const SoundRecording rec = playAndRecord(player, station, int(info.milliseconds) + 300);
     ASSERT_GE(rec.firstSound(), 0) << "silent after a failed file";
     EXPECT_NEAR(rec.peak() / info.peak, 0.82, 0.82 * PeakTolerance);
     EXPECT_LT(loop.longestGap(), StallMs);
@@ -182,11 +182,11 @@ TEST_F(QtMediaPlayerSound, MissingFileStopsTheSoundInProgress)
     const QString tone = dir + QStringLiteral("/tone4s.wav");
     ASSERT_TRUE(writeToneWav(tone, 4.0, 440, 0.5));
 
-    QtMediaPlayer wmp1;
-    const SoundRecording before = playAndRecord(wmp1, tone, 500);
+    QtMediaPlayer player;
+    const SoundRecording before = playAndRecord(player, tone, 500);
     ASSERT_GT(before.peak(), 0.3);
 
-    assign(wmp1, dir + QStringLiteral("/missing.wav"));
+    assign(player, dir + QStringLiteral("/missing.wav"));
     const SoundRecording after = recorder.record(2000);
     EXPECT_LT(after.lastSound(), 600) << "the old sound played on";
     EXPECT_TRUE(recorder.record(500).isExactSilence());
@@ -199,11 +199,11 @@ TEST_F(QtMediaPlayerSound, NewFileReplacesTheSoundInProgress)
     ASSERT_TRUE(writeToneWav(longTone, 4.0, 440, 0.25));
     ASSERT_TRUE(writeToneWav(shortTone, 0.5, 660, 0.5));
 
-    QtMediaPlayer wmp1;
-    ASSERT_GE(playAndRecord(wmp1, longTone, 500).firstSound(), 0);
+    QtMediaPlayer player;
+    ASSERT_GE(playAndRecord(player, longTone, 500).firstSound(), 0);
 
     recorder.restart();
-    assign(wmp1, shortTone);
+    assign(player, shortTone);
     // The short tone is the louder one.
     ASSERT_TRUE(recorder.waitForSound(WaitMs, 0.3)) << "the new sound was not heard";
     const SoundRecording rec = recorder.record(recorder.recordedMs() + 1500);
@@ -219,13 +219,13 @@ TEST_F(QtMediaPlayerSound, SameFileAgainRestartsFromItsStart)
     const QString tone = dir + QStringLiteral("/tone.wav");
     ASSERT_TRUE(writeToneWav(tone, 1.5, 440, 0.5));
 
-    QtMediaPlayer wmp1;
+    QtMediaPlayer player;
     recorder.restart();
-    assign(wmp1, tone);
+    assign(player, tone);
     ASSERT_TRUE(recorder.waitForSound(WaitMs));
     recorder.restart(); // the sound started about now
     recorder.record(1000);
-    assign(wmp1, tone);
+    assign(player, tone);
     const SoundRecording rec = recorder.record(1500 + StartLatencyMs);
     // Restarted 1 s into a 1.5 s tone: 1.5 s more of it from the assignment.
     const double end = rec.lastSound();
@@ -240,10 +240,10 @@ TEST_F(QtMediaPlayerSound, SameFileAgainAfterItEndedIsHeardAgain)
     const QString tone = dir + QStringLiteral("/short.wav");
     ASSERT_TRUE(writeToneWav(tone, 0.5, 440, 0.5));
 
-    QtMediaPlayer wmp1;
+    QtMediaPlayer player;
     for (int round = 1; round <= 2; ++round) {
         SCOPED_TRACE(::testing::Message() << "round " << round);
-        const SoundRecording rec = playAndRecord(wmp1, tone, 700);
+        const SoundRecording rec = playAndRecord(player, tone, 700);
         ASSERT_GE(rec.firstSound(), 0) << "not heard";
         EXPECT_LT(rec.firstSound(), StartLatencyMs);
         EXPECT_NEAR(rec.lastSound() - rec.firstSound(), 500, 100);
@@ -256,8 +256,8 @@ TEST_F(QtMediaPlayerSound, FloatSamplesPlayAtVolume82)
     const QString tone = dir + QStringLiteral("/float.wav");
     ASSERT_TRUE(writeToneWav(tone, 1.0, 440, 0.5, 48000, true));
 
-    QtMediaPlayer wmp1;
-    const SoundRecording rec = playAndRecord(wmp1, tone, 1200);
+    QtMediaPlayer mediaPlayer;
+    const SoundRecording rec = playAndRecord(mediaPlayer, tone, 1200);
     ASSERT_GE(rec.firstSound(), 0) << "a float WAV is silent";
     EXPECT_NEAR(rec.peak(), 0.82 * 0.5, 0.82 * 0.5 * PeakTolerance);
 }
@@ -266,8 +266,8 @@ TEST_F(QtMediaPlayerSound, PlaysOnTheOutputThatIsDefaultWhenTheSoundStarts)
 {
     const QString tone = dir + QStringLiteral("/short.wav");
     ASSERT_TRUE(writeToneWav(tone, 0.5, 440, 0.5));
-    QtMediaPlayer wmp1;
-    ASSERT_GE(playAndRecord(wmp1, tone, 700).firstSound(), 0) << "not heard on test_sink, the default";
+    QtMediaPlayer mediaPlayer;
+    ASSERT_GE(playAndRecord(mediaPlayer, tone, 700).firstSound(), 0) << "not heard on test_sink, the default";
 
     // A second output appears and the desktop makes it the default.
     QProcess pactl;
@@ -290,7 +290,7 @@ TEST_F(QtMediaPlayerSound, PlaysOnTheOutputThatIsDefaultWhenTheSoundStarts)
     }
 
     oldDefault.restart();
-    assign(wmp1, tone);
+    assign(mediaPlayer, tone);
     EXPECT_TRUE(newDefault.waitForSound(WaitMs)) << "not heard on the new default output";
     EXPECT_TRUE(oldDefault.record(1000).isExactSilence()) << "heard on the old default output";
 }
@@ -300,13 +300,13 @@ TEST_F(QtMediaPlayerSound, HeardAgainAfterTheServerRestarts)
     const QString tone = dir + QStringLiteral("/short.wav");
     ASSERT_TRUE(writeToneWav(tone, 0.5, 440, 0.5));
     LogCapture log;
-    QtMediaPlayer wmp1;
-    ASSERT_GE(playAndRecord(wmp1, tone, 700).firstSound(), 0);
+    QtMediaPlayer mediaPlayer;
+    ASSERT_GE(playAndRecord(mediaPlayer, tone, 700).firstSound(), 0);
 
     // Sounds fall due while the server is away, then it is back on the same socket.
     server->kill();
     for (int sweep = 0; sweep < 2; ++sweep) {
-        assign(wmp1, tone);
+        assign(mediaPlayer, tone);
         QTest::qWait(300);
     }
     const QString restarted = server->restart();
@@ -315,7 +315,7 @@ TEST_F(QtMediaPlayerSound, HeardAgainAfterTheServerRestarts)
     const QString error = after.start(server->address());
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
 
-    assign(wmp1, tone);
+    assign(mediaPlayer, tone);
     EXPECT_TRUE(after.waitForSound(WaitMs)) << "not heard again after the server came back";
     EXPECT_EQ(log.lines().filter(QStringLiteral("no sound server")).size(), 1) << "the outage is told once";
     EXPECT_LT(loop.longestGap(), StallMs);
@@ -324,20 +324,20 @@ TEST_F(QtMediaPlayerSound, HeardAgainAfterTheServerRestarts)
 // Last: it ends this program's sound server.
 TEST_F(QtMediaPlayerSound, ServerDyingMidSoundIsSurvived)
 {
-    auto wmp1 = std::make_unique<QtMediaPlayer>();
+    auto player = std::make_unique<QtMediaPlayer>();
     recorder.restart();
-    assign(*wmp1, stationSound(1));
+    assign(*player, stationSound(1));
     ASSERT_TRUE(recorder.waitForSound(WaitMs));
 
     server->kill();
     QTest::qWait(500);
-    assign(*wmp1, stationSound(2));
+    assign(*player, stationSound(2));
     QTest::qWait(1000);
     EXPECT_LT(loop.longestGap(), StallMs);
     EXPECT_GT(loop.ticks(), 50);
 
     QElapsedTimer took;
     took.start();
-    wmp1.reset();
+    player.reset();
     EXPECT_LT(took.elapsed(), PromptMs) << "the player hung on its way out";
 }

@@ -160,10 +160,10 @@ void BoardModel::stationTick(int n)
 
 void BoardModel::playerTick()
 {
-    m_playPos += 1;
-    if (m_playPos > 31)
-        m_playPos = 0;
-    const QString &path = m_queue[m_playPos];
+    m_cursor += 1;
+    if (m_cursor > 31)
+        m_cursor = 0;
+    const QString &path = m_queue[m_cursor];
     m_playerInterval = path.isEmpty() ? EmptySlotMs : SoundMs;
     m_playerDeadline = m_now + m_playerInterval;
     if (!path.isEmpty())
@@ -191,7 +191,7 @@ void BoardModel::skipEmptySweeps(qint64 limit)
     if (m_playerDeadline > bound)
         return;
     const qint64 ticks = (bound - m_playerDeadline) / EmptySlotMs + 1;
-    m_playPos = static_cast<int>((m_playPos + ticks) % 32);
+    m_cursor = static_cast<int>((m_cursor + ticks) % 32);
     m_now = m_playerDeadline + (ticks - 1) * EmptySlotMs;
     m_playerInterval = EmptySlotMs;
     m_playerDeadline = m_now + EmptySlotMs;

@@ -64,7 +64,7 @@ public:
 
     const Station &station(int n) const { return m_stations[n - 1]; }
     const QString &slot(int index) const { return m_queue[index]; }
-    int playPos() const { return m_playPos; }
+    int cursor() const { return m_cursor; }
     qint64 playerDeadline() const { return m_playerDeadline; }
     const std::vector<Play> &plays() const { return m_plays; }
     qint64 expiries() const { return m_expiries; }
@@ -95,7 +95,7 @@ private:
     qint64 m_counterA;
     qint64 m_counterB;
     qint64 m_now = 0;
-    int m_playPos = 0;
+    int m_cursor = 0;
     int m_playerInterval = 10;
     qint64 m_playerDeadline = 10;
     std::vector<Play> m_plays;

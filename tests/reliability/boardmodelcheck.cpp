@@ -193,11 +193,11 @@ std::string BoardModelCheck::compare() const
         return fail(d.str());
 
     const Settings &s = main.settings();
-    if (s.strCnt_a != m.counter(0) || s.StrCnt_b != m.counter(1))
-        d << "counters " << text(s.strCnt_a) << " " << text(s.StrCnt_b) << ", model " << text(m.counter(0)) << " "
+    if (s.counterA != m.counter(0) || s.counterB != m.counter(1))
+        d << "counters " << text(s.counterA) << " " << text(s.counterB) << ", model " << text(m.counter(0)) << " "
           << text(m.counter(1));
-    else if (s.strMin_a != m.minutes(0) || s.strMin_b != m.minutes(1))
-        d << "minutes " << text(s.strMin_a) << " " << text(s.strMin_b) << ", model " << text(m.minutes(0)) << " "
+    else if (s.minutesA != m.minutes(0) || s.minutesB != m.minutes(1))
+        d << "minutes " << text(s.minutesA) << " " << text(s.minutesB) << ", model " << text(m.minutes(0)) << " "
           << text(m.minutes(1));
     for (int i = 0; i < 33 && d.str().empty(); ++i) {
         if (main.soundQueue()[i] != m.slot(i))
@@ -206,14 +206,14 @@ std::string BoardModelCheck::compare() const
     if (!d.str().empty())
         return fail(d.str());
 
-    if (main.alarm().playPos() != m.playPos())
-        d << "playPos " << main.alarm().playPos() << ", model " << m.playPos();
+    if (main.alarm().cursor() != m.cursor())
+        d << "playPos " << main.alarm().cursor() << ", model " << m.cursor();
     else if (main.alarm().nextTickAt() != m.playerDeadline())
         d << "cursor's next tick at " << main.alarm().nextTickAt() << ", model " << m.playerDeadline();
-    else if (h.wmp1.plays.size() != m.plays().size())
-        d << "media player asked " << h.wmp1.plays.size() << " times, model " << m.plays().size();
+    else if (h.mediaPlayer.plays.size() != m.plays().size())
+        d << "media player asked " << h.mediaPlayer.plays.size() << " times, model " << m.plays().size();
     for (std::size_t i = m_playsChecked; i < m.plays().size() && d.str().empty(); ++i) {
-        const auto &real = h.wmp1.plays[i];
+        const auto &real = h.mediaPlayer.plays[i];
         const auto &want = m.plays()[i];
         if (real.at != want.at || real.path != want.path)
             d << "play " << i << " at " << real.at << " " << text(real.path) << ", model at " << want.at << " "
@@ -230,7 +230,7 @@ std::string BoardModelCheck::compare() const
 std::string BoardModelCheck::start()
 {
     note("Form_Load");
-    m_h->main->Form_Load();
+    m_h->main->startUp();
     if (m_h->messages.count() != 0)
         return fail("the settings file was not taken: " + text(m_h->messages.prompts().constFirst()));
     return advance(HandOff);
@@ -252,15 +252,14 @@ std::string BoardModelCheck::clickStart(int n)
     m_h->messages.responder = [&](const FakeMessageBox::Shown &shown) {
         asked = true;
         ++m_expectedMessages;
-        if (!expectQuestion || shown.prompt != QStringLiteral("Stop Timer%1?").arg(n) || shown.flags != 36
-            || shown.title != QStringLiteral("Kirvano")) {
-            duringQuestion =
-                fail("unexpected message box " + text(shown.prompt) + " flags " + std::to_string(shown.flags));
-            return mb::No;
+        if (!expectQuestion || shown.prompt != QStringLiteral("Stop Timer%1?").arg(n)
+            || !shown.is(MessageButtons::YesNo, MessageIcon::Question) || shown.title != QStringLiteral("Kirvano")) {
+            duringQuestion = fail("unexpected message box " + text(shown.prompt));
+            return MessageAnswer::No;
         }
         // The operator takes a while; the stations and the alarm go on meanwhile.
         duringQuestion = advance(q.delay);
-        return q.yes ? mb::Yes : mb::No;
+        return q.yes ? MessageAnswer::Yes : MessageAnswer::No;
     };
     note("click START " + std::to_string(n)
          + (expectQuestion
@@ -327,7 +326,7 @@ std::string BoardModelCheck::stopAll()
 {
     note("Stop all");
     m_model->stopAll();
-    m_h->main->mnStopall_Click();
+    m_h->main->stopAll();
     ++m_coverage.stopAlls;
     return compare();
 }
@@ -338,7 +337,7 @@ std::string BoardModelCheck::clearCall()
     for (int n = 1; n <= 32; ++n)
         m_coverage.clearedByClearCall += m_model->station(n).led == BoardModel::Red ? 1 : 0;
     m_model->clearCall();
-    m_h->main->mnClearcall_Click();
+    m_h->main->clearCalls();
     return compare();
 }
 
@@ -348,10 +347,10 @@ std::string BoardModelCheck::optionsSession()
                                   "-5", ".5", "07", "5.", "3,", " 4", "x", "1x"};
     MainController &main = *m_h->main;
     note("open Option, password " + text(m_password));
-    main.mnOption_Click();
+    main.openOptions();
     FakeWindow *dialog = m_h->windows.options;
-    if (!dialog || main.frmoption() != dialog || !dialog->isVisible() || !dialog->isEnabled()
-        || m_h->frmMain.isEnabled())
+    if (!dialog || main.optionsDialog() != dialog || !dialog->isVisible() || !dialog->isEnabled()
+        || m_h->mainWindow.isEnabled())
         return fail("the options dialog did not open over the main window");
     Settings &settings = main.settings();
     if (needsLogin(settings) == m_password.isEmpty() || !passwordMatches(settings, m_password))
@@ -366,16 +365,16 @@ std::string BoardModelCheck::optionsSession()
     }
     if (problem.empty()) {
         // The two-character boxes show the start of each unit length until typed over.
-        QString boxA = settings.strMin_a.left(2);
-        QString boxB = settings.strMin_b.left(2);
+        QString boxA = settings.minutesA.left(2);
+        QString boxB = settings.minutesB.left(2);
         for (QString *box : {&boxA, &boxB}) {
             if (chance(70))
                 *box = QString::fromLatin1(typed[between(0, 15)]);
         }
         note("Imposta with " + text(boxA) + " " + text(boxB));
-        settings.strMin_a = minutesFromText(boxA);
-        settings.strMin_b = minutesFromText(boxB);
-        main.SaveSetting();
+        settings.minutesA = minutesFromText(boxA);
+        settings.minutesB = minutesFromText(boxB);
+        main.saveSettings();
         m_model->setMinutes(storedMinutes(boxA), storedMinutes(boxB));
         problem = compare();
         if (problem.empty() && m_h->settingsBytes() != settingsFile(*m_model, m_password))
@@ -384,7 +383,7 @@ std::string BoardModelCheck::optionsSession()
     if (problem.empty() && chance(30)) {
         note("Reset counters");
         resetCounters(settings);
-        main.SaveSetting();
+        main.saveSettings();
         m_model->resetCounters();
         ++m_coverage.counterResets;
         problem = compare();
@@ -398,7 +397,7 @@ std::string BoardModelCheck::optionsSession()
     }
     note("close Option");
     dialog->close();
-    if (problem.empty() && (main.frmoption() || !m_h->frmMain.isEnabled()))
+    if (problem.empty() && (main.optionsDialog() || !m_h->mainWindow.isEnabled()))
         problem = fail("closing the options dialog did not give the main window its input back");
     return problem.empty() ? compare() : problem;
 }

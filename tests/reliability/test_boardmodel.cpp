@@ -117,11 +117,11 @@ TEST(BoardModel, TheCheckCatchesADisagreement)
     caught([&] { h.start(9).setCaption("1/0"); }, [&] { h.start(9).setCaption(caption); }, "station 9 caption");
     const double size = h.start(30).fontSize();
     caught([&] { h.start(30).setFontSize(9); }, [&] { h.start(30).setFontSize(size); }, "station 30 font");
-    const QString counter = h.main->settings().StrCnt_b;
-    caught([&] { h.main->settings().StrCnt_b += "1"; }, [&] { h.main->settings().StrCnt_b = counter; }, "counters");
+    const QString counter = h.main->settings().counterB;
+    caught([&] { h.main->settings().counterB += "1"; }, [&] { h.main->settings().counterB = counter; }, "counters");
     caught([&] { h.main->soundQueue()[32] = "x"; }, [&] { h.main->soundQueue()[32].clear(); }, "soundQueue[32]");
-    caught([&] { h.wmp1.plays.push_back({0, "x"}); }, [&] { h.wmp1.plays.pop_back(); }, "media player");
-    h.messages.show("?", mb::OkOnly, AppTitle);
+    caught([&] { h.mediaPlayer.plays.push_back({0, "x"}); }, [&] { h.mediaPlayer.plays.pop_back(); }, "media player");
+    h.messages.show("?", MessageButtons::Ok, MessageIcon::None, AppTitle);
     EXPECT_NE(check.compare().find("message boxes"), std::string::npos);
     h.messages.shown.pop_back();
     // Changing a timer restarts its countdown, so this one comes last.
@@ -190,7 +190,7 @@ TEST(BoardModel, ModelPlayerSweepsFromSlotOne)
     m.advanceTo(5310);
     ASSERT_EQ(m.plays().size(), 1u);
     EXPECT_EQ(m.plays()[0].at, 5120); // the tick after 5000: ticks fall on every 10 ms, slot 0 at 5120
-    EXPECT_EQ(m.playPos(), 0);
+    EXPECT_EQ(m.cursor(), 0);
     m.advanceTo(5120 + 5310);
     ASSERT_EQ(m.plays().size(), 2u);
     EXPECT_EQ(m.plays()[1].at - m.plays()[0].at, 5310);

@@ -168,7 +168,7 @@ TEST(SaveSafety, AFailedSaveAtTheStartOfARunDoesNotHoldBackItsMinutes)
 {
     MainHarness h(QStringLiteral("runlate"));
     h.writeSettings("2\r\n1\r\n0\r\n0\r\npw\r\n");
-    h.main->Form_Load();
+    h.main->startUp();
     h.clock.advance(5000);
     // A folder where the settings file should be: every save fails.
     QFile::remove(h.settingsPath());
@@ -176,7 +176,7 @@ TEST(SaveSafety, AFailedSaveAtTheStartOfARunDoesNotHoldBackItsMinutes)
     // The operator reads the box for three minutes before pressing OK.
     h.messages.responder = [&h](const FakeMessageBox::Shown &) {
         h.clock.advance(3 * 60000);
-        return mb::Ok;
+        return MessageAnswer::Ok;
     };
 
     h.start(1).click();
@@ -188,7 +188,7 @@ TEST(SaveSafety, AFailedSaveAtTheStartOfARunDoesNotHoldBackItsMinutes)
     EXPECT_EQ(h.colour(1), led::Red);
     EXPECT_EQ(h.start(1).caption(), "2/2");
     h.clock.advanceTo(sold + 5000 + 2 * 60000);
-    EXPECT_EQ(h.main->settings().strCnt_a, "1");
+    EXPECT_EQ(h.main->settings().counterA, "1");
 }
 
 TEST(SaveSafety, UnwritableFolderGivesAClearMessageKeepsTheValuesAndRecovers)
@@ -197,16 +197,16 @@ TEST(SaveSafety, UnwritableFolderGivesAClearMessageKeepsTheValuesAndRecovers)
         SCOPED_TRACE(b.name);
         MainHarness h(QStringLiteral("unwritable"));
         h.writeSettings("3\r\n4\r\n10\r\n20\r\npw\r\n");
-        h.main->Form_Load();
+        h.main->startUp();
         h.clock.advance(2000);
         ASSERT_EQ(h.messages.count(), 0);
 
-        h.main->settings().strMin_b = QStringLiteral("6");
+        h.main->settings().minutesB = QStringLiteral("6");
         b.block(h);
-        EXPECT_FALSE(h.main->SaveSetting());
+        EXPECT_FALSE(h.main->saveSettings());
         ASSERT_EQ(h.messages.count(), 1);
         const FakeMessageBox::Shown &shown = h.messages.shown[0];
-        EXPECT_EQ(shown.flags, mb::OkOnly | mb::Critical);
+        EXPECT_TRUE(shown.is(MessageButtons::Ok, MessageIcon::Critical));
         EXPECT_EQ(shown.title, "Kirvano");
         EXPECT_TRUE(shown.prompt.startsWith("Impossibile salvare la configurazione")) << shown.prompt.toStdString();
         const QString failedFile =
@@ -218,17 +218,17 @@ TEST(SaveSafety, UnwritableFolderGivesAClearMessageKeepsTheValuesAndRecovers)
         h.start(1).click();
         h.clock.advance(5000);
         EXPECT_EQ(h.colour(1), led::Yellow);
-        EXPECT_EQ(h.main->settings().strCnt_a, "11");
+        EXPECT_EQ(h.main->settings().counterA, "11");
 
         b.unblock(h);
-        EXPECT_TRUE(h.main->SaveSetting());
+        EXPECT_TRUE(h.main->saveSettings());
         EXPECT_EQ(h.settingsBytes(), QByteArray("3\r\n6\r\n11\r\n20\r\npw\r\n"));
         EXPECT_EQ(h.reportBytes(), SettingsStore::reportBytes(h.main->settings()));
 
         // The next start reads what was saved, without a message.
         MainHarness next(QStringLiteral("next"));
         next.writeSettings(h.settingsBytes());
-        next.main->Form_Load();
+        next.main->startUp();
         EXPECT_EQ(next.messages.count(), 0);
         EXPECT_EQ(next.main->settings(), h.main->settings());
     }
@@ -238,9 +238,9 @@ TEST(SaveSafety, AFullDiskKeepsTheOldFilesWholeAndEverySaleForTheNextSave)
 {
     MainHarness h(QStringLiteral("fulldisk"));
     h.writeSettings("1\r\n1\r\n7\r\n3\r\n4826\r\n");
-    h.main->Form_Load();
+    h.main->startUp();
     h.clock.advance(5000);
-    ASSERT_TRUE(h.main->SaveSetting());
+    ASSERT_TRUE(h.main->saveSettings());
     const QByteArray settings = h.settingsBytes();
     const QByteArray report = h.reportBytes();
 
@@ -251,7 +251,7 @@ TEST(SaveSafety, AFullDiskKeepsTheOldFilesWholeAndEverySaleForTheNextSave)
     }
     EXPECT_EQ(h.settingsBytes(), settings);
     EXPECT_EQ(h.reportBytes(), report);
-    EXPECT_EQ(h.main->settings().strCnt_a, "8");
+    EXPECT_EQ(h.main->settings().counterA, "8");
     ASSERT_EQ(h.messages.count(), 1);
     const QString prompt = h.messages.shown[0].prompt;
     EXPECT_TRUE(prompt.startsWith("Impossibile salvare la configurazione nel file:\r\n" + h.settingsPath()))

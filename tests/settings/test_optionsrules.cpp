@@ -14,7 +14,7 @@ namespace {
 Settings withPassword(const char *password)
 {
     Settings s = Settings::defaults();
-    s.strPass = QString::fromLatin1(password);
+    s.password = QString::fromLatin1(password);
     return s;
 }
 
@@ -82,12 +82,12 @@ TEST(OptionsRules, ANewPasswordIsTakenOnlyWhenTheLoginBoxAndTheFileGiveItBack)
         Settings s = withPassword("4826");
         if (!changePassword(s, password)) {
             refused << password;
-            EXPECT_EQ(s.strPass, "4826");
+            EXPECT_EQ(s.password, "4826");
             continue;
         }
-        EXPECT_EQ(s.strPass, password);
+        EXPECT_EQ(s.password, password);
         ASSERT_TRUE(store.save(s).ok);
-        EXPECT_EQ(store.load()->strPass, password);
+        EXPECT_EQ(store.load()->password, password);
     }
     // Leading spaces, a leading quote, commas and more than four characters
     // are refused; the rest is kept.

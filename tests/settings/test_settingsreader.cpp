@@ -48,5 +48,5 @@ TEST(SettingsReader, OneBytePerCharacter)
     const QByteArray data("1\r\n1\r\n0\r\n0\r\n\xe8\xe0\x00z\r\n", 18);
     auto s = readSettingsFields(data);
     ASSERT_TRUE(s);
-    EXPECT_EQ(s->strPass, QString::fromUtf8("\xc3\xa8\xc3\xa0") + QChar(0) + QLatin1Char('z'));
+    EXPECT_EQ(s->password, QString::fromUtf8("\xc3\xa8\xc3\xa0") + QChar(0) + QLatin1Char('z'));
 }

@@ -70,10 +70,10 @@ TEST(SettingsStore, StoresOneBytePerCharacter)
     const QString dir = freshFolder("latin1");
     SettingsStore store(dir + "/s.dat", dir + "/config.txt");
     Settings s = Settings::defaults();
-    s.strPass = QString::fromUtf8("p\xc3\xa8");
+    s.password = QString::fromUtf8("p\xc3\xa8");
     ASSERT_TRUE(store.save(s).ok);
     EXPECT_EQ(readAll(dir + "/s.dat").right(4), QByteArray("p\xe8\r\n"));
-    EXPECT_EQ(store.load()->strPass, s.strPass);
+    EXPECT_EQ(store.load()->password, s.password);
 }
 
 TEST(SettingsStore, LoadFailsOnMissingShortOrEmptyMinutes)
@@ -106,7 +106,7 @@ TEST(SettingsStore, ReportFollowsTheCurrentDirectory)
     ASSERT_TRUE(store.save(Settings::defaults()).ok);
     QDir::setCurrent(b);
     Settings s = Settings::defaults();
-    s.strCnt_a = "9";
+    s.counterA = "9";
     ASSERT_TRUE(store.save(s).ok);
     QDir::setCurrent(old);
 
@@ -133,7 +133,7 @@ TEST(SettingsStore, FailedSaveNamesTheFileAndKeepsTheOldOne)
     QDir().mkpath(dir + "/rep/config.txt");
     SettingsStore reportBlocked(dir + "/s.dat", dir + "/rep/config.txt");
     Settings s = Settings::defaults();
-    s.StrCnt_b = "5";
+    s.counterB = "5";
     const auto r2 = reportBlocked.save(s);
     EXPECT_FALSE(r2.ok);
     EXPECT_TRUE(r2.file.endsWith("config.txt"));

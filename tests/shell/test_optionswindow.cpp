@@ -1,11 +1,14 @@
 // frmoption as real widgets, offscreen, driven by object names.
 
+#include "app/maincontroller.h"
+#include "main/program.h"
 #include "platform/qt/qtwindow.h"
 #include "settings/optionsrules.h"
 #include "shell/mainwindow.h"
 #include "shell/optionswindow.h"
 
 #include "support/fakes.h"
+#include "support/guitest.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -30,7 +33,7 @@ class FakeHost : public OptionsHost
 {
 public:
     Settings &settings() override { return values; }
-    bool SaveSetting() override
+    bool saveSettings() override
     {
         saved.push_back(values);
         return savesWork;
@@ -112,7 +115,7 @@ protected:
     {
         if (window)
             window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test::flushDeletes();
     }
 
     // A new dialog, not yet opened.
@@ -176,7 +179,7 @@ protected:
     void logIn()
     {
         QTest::mouseClick(child<QLineEdit>("Textlog"), Qt::LeftButton);
-        QTest::keyClicks(child<QLineEdit>("Textlog"), host.values.strPass);
+        QTest::keyClicks(child<QLineEdit>("Textlog"), host.values.password);
         QTest::keyClick(focused(), Qt::Key_Return);
         QCoreApplication::processEvents();
         ASSERT_TRUE(child("Framelog")->isHidden());
@@ -191,9 +194,6 @@ protected:
         }
         return nullptr;
     }
-
-    // Lets the window's deferred deletion happen.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     FakeHost host;
     QPointer<OptionsWindow> window;
@@ -449,7 +449,7 @@ TEST_F(OptionsWindowTest, AWrongPasswordShowsTheMessageUntilTheTextChanges)
 
 TEST_F(OptionsWindowTest, TypingRespectsTheLimits)
 {
-    host.values.strPass = "12345";
+    host.values.password = "12345";
     open();
     auto *login = child<QLineEdit>("Textlog");
     QTest::mouseClick(login, Qt::LeftButton);
@@ -459,7 +459,7 @@ TEST_F(OptionsWindowTest, TypingRespectsTheLimits)
     EXPECT_FALSE(child("Lbkopass")->isHidden()); // a five-character password cannot be reached
     EXPECT_EQ(child<QListWidget>("lstopt")->currentRow(), -1);
 
-    host.values.strPass = "1234";
+    host.values.password = "1234";
     QTest::keyClick(login, Qt::Key_Return);
     ASSERT_TRUE(child("Framelog")->isHidden());
 
@@ -486,8 +486,8 @@ TEST_F(OptionsWindowTest, ShowingFillsTheBoxesAndTheCountersFromTheSettings)
     EXPECT_EQ(textOf("Lbcnt_b"), "4");
 
     // A second "&Option" while it is open fills it again.
-    host.values.strMin_a = "9";
-    host.values.strCnt_a = "18";
+    host.values.minutesA = "9";
+    host.values.counterA = "18";
     show();
     EXPECT_EQ(textOf("TextMin_A"), "9");
     EXPECT_EQ(textOf("Lbcnt_a"), "18");
@@ -495,20 +495,20 @@ TEST_F(OptionsWindowTest, ShowingFillsTheBoxesAndTheCountersFromTheSettings)
 
 TEST_F(OptionsWindowTest, ALongUnitLengthShowsItsFirstTwoCharacters)
 {
-    host.values.strMin_a = "120";
+    host.values.minutesA = "120";
     open();
     EXPECT_EQ(textOf("TextMin_A"), "12");
     logIn();
     click("Cmdimp");
-    EXPECT_EQ(host.values.strMin_a, "12");
+    EXPECT_EQ(host.values.minutesA, "12");
     ASSERT_EQ(host.saved.size(), 1u);
-    EXPECT_EQ(host.saved.back().strMin_a, "12");
+    EXPECT_EQ(host.saved.back().minutesA, "12");
     EXPECT_EQ(textOf("TextMin_A"), "12");
 }
 
 TEST_F(OptionsWindowTest, ImpostaPutsTheStoredMinutesInTheBoxesAndSaysOK)
 {
-    host.values.strMin_b = "6";
+    host.values.minutesB = "6";
     open();
     logIn();
     typeOver("TextMin_A", "07");
@@ -516,8 +516,8 @@ TEST_F(OptionsWindowTest, ImpostaPutsTheStoredMinutesInTheBoxesAndSaysOK)
     click("Cmdimp");
     EXPECT_EQ(textOf("TextMin_A"), "7");
     EXPECT_EQ(textOf("TextMin_B"), "1");
-    EXPECT_EQ(host.values.strMin_a, "7");
-    EXPECT_EQ(host.values.strMin_b, "1");
+    EXPECT_EQ(host.values.minutesA, "7");
+    EXPECT_EQ(host.values.minutesB, "1");
     ASSERT_EQ(host.saved.size(), 1u);
     EXPECT_EQ(host.saved.back(), host.values);
     EXPECT_FALSE(child("Lbokmin")->isHidden());
@@ -535,8 +535,8 @@ TEST_F(OptionsWindowTest, ImpostaSavesTheCountersAsTheyAreNowThoughTheLabelsKeep
     open();
     logIn();
     // Stations run on while the dialog is open.
-    host.values.strCnt_a = "12";
-    host.values.StrCnt_b = "23";
+    host.values.counterA = "12";
+    host.values.counterB = "23";
     typeOver("TextMin_A", "15");
     click("Cmdimp");
     ASSERT_EQ(host.saved.size(), 1u);
@@ -550,7 +550,7 @@ TEST_F(OptionsWindowTest, ResetSetsBothCountersToZeroWithoutAQuestion)
     host.values = {"1", "1", "10", "20", "4826"};
     open();
     logIn();
-    host.values.strCnt_a = "11"; // a station ran meanwhile
+    host.values.counterA = "11"; // a station ran meanwhile
     choosePage(1);
     EXPECT_FALSE(child("Framecnt")->isHidden());
     EXPECT_TRUE(child("Frametmp")->isHidden());
@@ -583,9 +583,9 @@ TEST_F(OptionsWindowTest, ThePasswordPageOpensWithTheButtonDisabled)
     EXPECT_TRUE(button->isDefault());
     QTest::keyClicks(child<QLineEdit>("Textnewpass"), "77");
     QTest::keyClick(focused(), Qt::Key_Return);
-    EXPECT_EQ(host.values.strPass, "77");
+    EXPECT_EQ(host.values.password, "77");
     ASSERT_EQ(host.saved.size(), 1u);
-    EXPECT_EQ(host.saved.back().strPass, "77");
+    EXPECT_EQ(host.saved.back().password, "77");
     EXPECT_FALSE(child("lbokpass")->isHidden());
     EXPECT_TRUE(button->isEnabled()); // it can be stored again
 
@@ -611,9 +611,9 @@ TEST_F(OptionsWindowTest, ClickingIntoTheNewPasswordAndPressingTheButtonStoresAn
     choosePage(2);
     QTest::mouseClick(child<QLineEdit>("Textnewpass"), Qt::LeftButton);
     click("Cmdpass");
-    EXPECT_EQ(host.values.strPass, "");
+    EXPECT_EQ(host.values.password, "");
     ASSERT_EQ(host.saved.size(), 1u);
-    EXPECT_EQ(host.saved.back().strPass, "");
+    EXPECT_EQ(host.saved.back().password, "");
 }
 
 TEST_F(OptionsWindowTest, APasswordTheFileWouldNotGiveBackIsRefused)
@@ -626,9 +626,9 @@ TEST_F(OptionsWindowTest, APasswordTheFileWouldNotGiveBackIsRefused)
     click("Cmdpass");
     ASSERT_EQ(host.messages.count(), 1);
     EXPECT_EQ(host.messages.shown[0].prompt, UnstorablePasswordText);
-    EXPECT_EQ(host.messages.shown[0].flags, mb::OkOnly | mb::Exclamation);
+    EXPECT_TRUE(host.messages.shown[0].is(MessageButtons::Ok, MessageIcon::Exclamation));
     EXPECT_EQ(host.messages.shown[0].title, "Kirvano");
-    EXPECT_EQ(host.values.strPass, "4826");
+    EXPECT_EQ(host.values.password, "4826");
     EXPECT_TRUE(host.saved.empty());
     EXPECT_TRUE(child("lbokpass")->isHidden());
 }
@@ -640,7 +640,7 @@ TEST_F(OptionsWindowTest, AFailedSaveIsNotConfirmedAndTheDialogGoesOn)
     host.savesWork = false;
     typeOver("TextMin_A", "9");
     click("Cmdimp");
-    EXPECT_EQ(host.values.strMin_a, "9");      // it holds in memory
+    EXPECT_EQ(host.values.minutesA, "9");      // it holds in memory
     EXPECT_TRUE(child("Lbokmin")->isHidden()); // but is not confirmed as saved
 
     choosePage(1);
@@ -660,7 +660,7 @@ TEST_F(OptionsWindowTest, AFailedSaveIsNotConfirmedAndTheDialogGoesOn)
 
 TEST_F(OptionsWindowTest, AnEmptyPasswordOpensOnTempoWithNothingSelected)
 {
-    host.values.strPass = "";
+    host.values.password = "";
     open();
     EXPECT_TRUE(child("Framelog")->isHidden());
     EXPECT_FALSE(child("Frametmp")->isHidden());
@@ -720,7 +720,7 @@ TEST_F(OptionsWindowTest, EveryWayOfClosingGoesThroughTheCloseRequest)
         });
         closeIt(*window);
         EXPECT_EQ(requests, 1);
-        settle();
+        test::flushDeletes();
         EXPECT_TRUE(window.isNull()); // gone, and built afresh next time
     }
 }
@@ -734,7 +734,7 @@ TEST_F(OptionsWindowTest, ClosingSavesNothing)
     QTest::mouseClick(child<QLineEdit>("Textlog"), Qt::LeftButton);
     QTest::keyClicks(child<QLineEdit>("Textlog"), "48");
     window->close();
-    settle();
+    test::flushDeletes();
     EXPECT_TRUE(host.saved.empty());
     EXPECT_EQ(host.values, before);
 
@@ -745,7 +745,7 @@ TEST_F(OptionsWindowTest, ClosingSavesNothing)
     choosePage(2);
     QTest::mouseClick(child<QLineEdit>("Textnewpass"), Qt::LeftButton);
     window->close();
-    settle();
+    test::flushDeletes();
     EXPECT_TRUE(host.saved.empty());
     EXPECT_EQ(host.values, before);
 }
@@ -760,15 +760,16 @@ TEST_F(OptionsWindowTest, FromTheMainWindow)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("1\r\n1\r\n0\r\n0\r\n4826\r\n");
     }
-    MainWindow frmMain(folder + "/app", settingsPath);
-    frmMain.controller().Form_Load();
-    frmMain.controller().splashTimer1_Timer();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frmMain));
+    Program program(folder + "/app", settingsPath);
+    MainWindow &mainWindow = program.mainWindow();
+    program.controller().startUp();
+    program.controller().handOver();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow));
 
-    QTest::keyClick(&frmMain, Qt::Key_F12);
+    QTest::keyClick(&mainWindow, Qt::Key_F12);
     window = shownOptions();
     ASSERT_TRUE(window);
-    EXPECT_FALSE(frmMain.isEnabled());
+    EXPECT_FALSE(mainWindow.isEnabled());
     EXPECT_TRUE(window->isEnabled());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 
@@ -788,19 +789,19 @@ TEST_F(OptionsWindowTest, FromTheMainWindow)
     }
 
     window->close();
-    settle();
+    test::flushDeletes();
     EXPECT_TRUE(window.isNull());
-    EXPECT_TRUE(frmMain.isEnabled());
-    EXPECT_EQ(frmMain.controller().frmoption(), nullptr);
-    auto *start = frmMain.findChild<QPushButton *>("CmdStart1");
+    EXPECT_TRUE(mainWindow.isEnabled());
+    EXPECT_EQ(program.controller().optionsDialog(), nullptr);
+    auto *start = mainWindow.findChild<QPushButton *>("CmdStart1");
     QTest::mouseClick(start, Qt::LeftButton);
     EXPECT_EQ(start->text(), "15/0");
-    frmMain.controller().mnStopall_Click();
+    program.controller().stopAll();
 
     // The next opening starts afresh, from the settings as they are now.
-    frmMain.activateWindow(); // the window manager's part
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frmMain));
-    QTest::keyClick(&frmMain, Qt::Key_F12);
+    mainWindow.activateWindow(); // the window manager's part
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow));
+    QTest::keyClick(&mainWindow, Qt::Key_F12);
     window = shownOptions();
     ASSERT_TRUE(window);
     EXPECT_FALSE(child("Framelog")->isHidden());
@@ -809,8 +810,8 @@ TEST_F(OptionsWindowTest, FromTheMainWindow)
     EXPECT_EQ(child<QLineEdit>("TextMin_A")->text(), "15");
     EXPECT_EQ(child<QListWidget>("lstopt")->currentRow(), -1);
     window->close(); // while its host is still there
-    settle();
-    EXPECT_TRUE(frmMain.isEnabled());
+    test::flushDeletes();
+    EXPECT_TRUE(mainWindow.isEnabled());
 }
 
 TEST_F(OptionsWindowTest, RenderForTheDocs)
@@ -818,8 +819,8 @@ TEST_F(OptionsWindowTest, RenderForTheDocs)
     const QString out = qEnvironmentVariable("KIRVANO_DOCS_DIR");
     if (out.isEmpty())
         GTEST_SKIP() << "set KIRVANO_DOCS_DIR to write docs/options-login.png and docs/options-tempo.png";
-    host.values.strMin_a = "15";
-    host.values.strCnt_a = "128";
+    host.values.minutesA = "15";
+    host.values.counterA = "128";
     open();
     EXPECT_TRUE(window->grab().save(out + "/options-login.png"));
     logIn();

@@ -1,6 +1,7 @@
 #include "platform/qt/qtmessagebox.h"
 #include "platform/qt/qttimer.h"
 #include "shell/ledshape.h"
+#include "support/guitest.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -23,29 +24,24 @@ TEST(QtMessageBox, AnswersAndStaysUsableWhileItsOwnerIsDisabled)
 
     bool boxEnabled = false;
     QString title;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_TRUE(box);
-        boxEnabled = box->isEnabled();
-        title = box->windowTitle();
-        EXPECT_EQ(box->text(), "Stop Timer3?");
-        EXPECT_EQ(box->icon(), QMessageBox::Question);
-        box->button(QMessageBox::No)->click();
-    });
-    EXPECT_EQ(messages.show("Stop Timer3?", mb::YesNo | mb::Question), mb::No);
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    auto answerer = std::make_unique<test::BoxAnswerer>(QMessageBox::No);
+    answerer->onShow = [&](QMessageBox &box) {
+        boxEnabled = box.isEnabled();
+        title = box.windowTitle();
+        icon = box.icon();
+    };
+    EXPECT_EQ(messages.show("Stop Timer3?", MessageButtons::YesNo, MessageIcon::Question), MessageAnswer::No);
+    EXPECT_EQ(answerer->texts, QStringList{"Stop Timer3?"});
+    EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_TRUE(boxEnabled);
     EXPECT_EQ(title, "Kirvano");
 
-    QString text;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_TRUE(box);
-        text = box->text();
-        EXPECT_EQ(box->icon(), QMessageBox::Critical);
-        box->button(QMessageBox::Ok)->click();
-    });
-    EXPECT_EQ(messages.show("uno\r\ndue", mb::OkOnly | mb::Critical), mb::Ok);
-    EXPECT_EQ(text, "uno\ndue");
+    answerer = std::make_unique<test::BoxAnswerer>(QMessageBox::Ok);
+    answerer->onShow = [&](QMessageBox &box) { icon = box.icon(); };
+    EXPECT_EQ(messages.show("uno\r\ndue", MessageButtons::Ok, MessageIcon::Critical), MessageAnswer::Ok);
+    EXPECT_EQ(answerer->texts, QStringList{"uno\ndue"});
+    EXPECT_EQ(icon, QMessageBox::Critical);
 }
 
 TEST(QtTimer, PreciseAndRestartedBySettingTheInterval)

@@ -3,6 +3,9 @@
 #include "shell/aboutlayout.h"
 #include "shell/aboutwindow.h"
 #include "shell/mainwindow.h"
+
+#include "app/maincontroller.h"
+#include "main/program.h"
 #include "shell/makerinfo.h"
 #include "shell/splashlayout.h"
 #include "shell/splashwindow.h"
@@ -11,6 +14,7 @@
 #include "platform/qt/qtwindow.h"
 #include "settings/settingsstore.h"
 #include "shell/fonts.h"
+#include "support/guitest.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -35,28 +39,6 @@
 using namespace kirvano;
 
 namespace {
-
-// Answers the next modal message box with `button` once it shows, noting
-// its text and whatever `onShow` wants to know at that moment.
-void answerNextBox(QMessageBox::StandardButton button, QString *text, std::function<void()> onShow = {})
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [=] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            *text = box->text();
-            if (onShow)
-                onShow();
-            box->button(button)->click();
-            poll->deleteLater();
-        }
-    });
-    poll->start(5);
-}
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // Rows of a label's render that hold ink, grouped into text lines: for each
 // line its first row, last row and leftmost ink column.
@@ -129,25 +111,26 @@ protected:
         const QString settings = folder + "/conf/config_bmb.dat";
         QDir().mkpath(folder + "/conf");
         SettingsStore(settings, folder + "/config.txt").save(Settings::defaults());
-        window = std::make_unique<MainWindow>(folder + "/app", settings);
+        program = std::make_unique<Program>(folder + "/app", settings);
+        window = &program->mainWindow();
     }
 
     ~WindowsTest() override
     {
         if (splash)
             delete splash.data();
-        window.reset();
-        flushDeletes();
+        program.reset();
+        test::flushDeletes();
     }
 
-    MainController &controller() { return window->controller(); }
+    MainController &controller() { return program->controller(); }
 
     // The splash as start-up shows it.
     SplashWindow *startUp()
     {
-        controller().Form_Load();
+        controller().startUp();
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<SplashWindow *>(w); s && s->adapter() == controller().frmlogo())
+            if (auto *s = qobject_cast<SplashWindow *>(w); s && s->adapter() == controller().splash())
                 splash = s;
         return splash;
     }
@@ -155,14 +138,15 @@ protected:
     // The main window as the hand-off leaves it: shown and enabled.
     void handedOff()
     {
-        controller().splashTimer1_Timer();
+        controller().handOver();
         ASSERT_TRUE(window->isVisible());
         ASSERT_TRUE(window->isEnabled());
     }
 
     AboutWindow *about() const { return window->findChild<AboutWindow *>(QStringLiteral("frmabout")); }
 
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Program> program;
+    MainWindow *window = nullptr;
     QPointer<SplashWindow> splash;
 };
 
@@ -376,11 +360,11 @@ TEST_F(WindowsTest, SplashTakesNoInput)
         QTest::keyClick(splash, key);
     QTest::keyClick(splash, Qt::Key_F4, Qt::AltModifier);
     QCoreApplication::processEvents();
-    flushDeletes();
+    test::flushDeletes();
     ASSERT_TRUE(splash);
     EXPECT_TRUE(splash->isVisible());
     EXPECT_EQ(splash->geometry(), where);
-    EXPECT_EQ(controller().frmlogo(), splash->adapter());
+    EXPECT_EQ(controller().splash(), splash->adapter());
     EXPECT_TRUE(splash->findChild<QtTimer *>("Timer1")->isEnabled());
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->isEnabled());
@@ -395,7 +379,7 @@ TEST_F(WindowsTest, SplashHandsOverToTheMainWindowAfterTwoSeconds)
     QTRY_VERIFY_WITH_TIMEOUT(!splash, 2500); // gone and deleted
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(controller().frmlogo(), nullptr);
+    EXPECT_EQ(controller().splash(), nullptr);
 }
 
 TEST_F(WindowsTest, AClosedSplashDoesNothingMore)
@@ -407,18 +391,18 @@ TEST_F(WindowsTest, AClosedSplashDoesNothingMore)
     ASSERT_TRUE(closed->close());
     ASSERT_TRUE(closed); // not deleted yet
     EXPECT_FALSE(closed->findChild<QtTimer *>("Timer1")->isEnabled());
-    EXPECT_EQ(controller().frmlogo(), nullptr);
+    EXPECT_EQ(controller().splash(), nullptr);
 }
 
 // ---- the about window ----
 
 TEST_F(WindowsTest, AboutIsCreatedHiddenAndDisabled)
 {
-    auto *fresh = new AboutWindow(window.get());
+    auto *fresh = new AboutWindow(window);
     QPointer<AboutWindow> guard(fresh);
     EXPECT_FALSE(fresh->isVisible());
     EXPECT_FALSE(fresh->isEnabled());
-    EXPECT_EQ(fresh->parentWidget(), window.get());
+    EXPECT_EQ(fresh->parentWidget(), window);
     EXPECT_TRUE(fresh->testAttribute(Qt::WA_DeleteOnClose));
     delete fresh;
 }
@@ -426,7 +410,7 @@ TEST_F(WindowsTest, AboutIsCreatedHiddenAndDisabled)
 TEST_F(WindowsTest, AboutIsAFixedDialogWithOnlyACloseBoxCentredOnTheMainWindow)
 {
     handedOff();
-    controller().nmAbout_Click();
+    controller().openAbout();
     AboutWindow *w = about();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), "About Kirvano");
@@ -441,7 +425,7 @@ TEST_F(WindowsTest, AboutIsAFixedDialogWithOnlyACloseBoxCentredOnTheMainWindow)
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
     // Owned by the main window: no taskbar entry of its own.
-    EXPECT_EQ(w->parentWidget(), window.get());
+    EXPECT_EQ(w->parentWidget(), window);
     EXPECT_LE((w->geometry().center() - window->geometry().center()).manhattanLength(), 1);
     // No icon of its own, and not the main window's either.
     const QImage icon = w->windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -456,7 +440,7 @@ TEST_F(WindowsTest, AboutIsAFixedDialogWithOnlyACloseBoxCentredOnTheMainWindow)
 TEST_F(WindowsTest, AboutShowsTheLogoStretchedIntoImage1)
 {
     handedOff();
-    controller().nmAbout_Click();
+    controller().openAbout();
     AboutWindow *w = about();
     ASSERT_TRUE(w);
     auto *image = w->findChild<QLabel *>("Image1");
@@ -479,7 +463,7 @@ TEST_F(WindowsTest, AboutShowsTheLogoStretchedIntoImage1)
 TEST_F(WindowsTest, AboutLabelsHaveTheirTextsAndBoxes)
 {
     handedOff();
-    controller().nmAbout_Click();
+    controller().openAbout();
     AboutWindow *w = about();
     ASSERT_TRUE(w);
     const QString description = "Kirvano,software per gestione playground, parchi e attrazioni a tempo."
@@ -519,7 +503,7 @@ TEST_F(WindowsTest, AboutLabelsHaveTheirTextsAndBoxes)
 TEST_F(WindowsTest, AboutLabelsBreakTheirLinesAtTheRunsOfSpaces)
 {
     handedOff();
-    controller().nmAbout_Click();
+    controller().openAbout();
     AboutWindow *w = about();
     ASSERT_TRUE(w);
     auto *description = w->findChild<QLabel *>("Label1");
@@ -548,7 +532,7 @@ TEST_F(WindowsTest, AboutLabelsBreakTheirLinesAtTheRunsOfSpaces)
 TEST_F(WindowsTest, AboutOpensOverADisabledMainWindowAndItsCloseBoxGivesItBack)
 {
     handedOff();
-    controller().nmAbout_Click();
+    controller().openAbout();
     QPointer<AboutWindow> w = about();
     ASSERT_TRUE(w);
     EXPECT_TRUE(w->isVisible());
@@ -558,9 +542,9 @@ TEST_F(WindowsTest, AboutOpensOverADisabledMainWindowAndItsCloseBoxGivesItBack)
     saveRender(w, "about.png");
 
     EXPECT_TRUE(w->close());
-    flushDeletes();
+    test::flushDeletes();
     EXPECT_FALSE(w);
-    EXPECT_EQ(controller().frmabout(), nullptr);
+    EXPECT_EQ(controller().aboutWindow(), nullptr);
     EXPECT_TRUE(window->isEnabled());
     EXPECT_TRUE(window->isVisible());
 }
@@ -568,14 +552,14 @@ TEST_F(WindowsTest, AboutOpensOverADisabledMainWindowAndItsCloseBoxGivesItBack)
 TEST_F(WindowsTest, AboutChosenAgainWhileOpenStaysTheOnlyOne)
 {
     handedOff();
-    controller().nmAbout_Click();
+    controller().openAbout();
     QPointer<AboutWindow> first = about();
     ASSERT_TRUE(first);
-    // Timerlogo's tick gives the main window back while About is open.
-    controller().Timerlogo_Timer();
+    // The hand-off timer's tick gives the main window back while About is open.
+    window->findChild<QtTimer *>("Timerlogo")->onTick.fire();
     EXPECT_TRUE(window->isEnabled());
-    controller().nmAbout_Click();
-    flushDeletes();
+    controller().openAbout();
+    test::flushDeletes();
     EXPECT_EQ(window->findChildren<AboutWindow *>().size(), 1);
     EXPECT_EQ(about(), first.data());
     EXPECT_TRUE(first->isVisible());
@@ -586,15 +570,15 @@ TEST_F(WindowsTest, AboutChosenAgainWhileOpenStaysTheOnlyOne)
 TEST_F(WindowsTest, AboutReopensFreshWithTheSameContent)
 {
     handedOff();
-    controller().nmAbout_Click();
+    controller().openAbout();
     QPointer<AboutWindow> first = about();
     ASSERT_TRUE(first);
     const QImage before = first->grab().toImage();
     first->close();
-    flushDeletes();
+    test::flushDeletes();
     ASSERT_FALSE(first);
 
-    controller().nmAbout_Click();
+    controller().openAbout();
     AboutWindow *second = about();
     ASSERT_TRUE(second);
     EXPECT_TRUE(second->isVisible());
@@ -606,27 +590,19 @@ TEST_F(WindowsTest, AboutReopensFreshWithTheSameContent)
 TEST_F(WindowsTest, TheCloseBoxOfTheDisabledMainWindowDoesNothing)
 {
     handedOff();
-    controller().nmAbout_Click();
+    controller().openAbout();
     QPointer<AboutWindow> w = about();
     ASSERT_TRUE(w);
     // Were the question asked anyway, it is answered No, so the test ends.
-    QString asked;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, &answer, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            asked = box->text();
-            box->button(QMessageBox::No)->click();
-        }
-    });
-    answer.start(5);
+    test::BoxAnswerer answerer(QMessageBox::No);
     // The window manager's close box and Alt+F4 arrive as a spontaneous event.
     QCloseEvent closeBox;
     QSpontaneKeyEvent::setSpontaneous(&closeBox);
-    qApp->notify(window.get(), &closeBox); // sendEvent would clear the flag
+    qApp->notify(window, &closeBox); // sendEvent would clear the flag
     EXPECT_FALSE(closeBox.isAccepted());
     QCoreApplication::processEvents();
-    flushDeletes();
-    EXPECT_EQ(asked, QString());
+    test::flushDeletes();
+    EXPECT_EQ(answerer.texts, QStringList());
     EXPECT_TRUE(w && w->isVisible());
     EXPECT_FALSE(window->isEnabled());
     EXPECT_TRUE(window->isVisible());
@@ -635,24 +611,24 @@ TEST_F(WindowsTest, TheCloseBoxOfTheDisabledMainWindowDoesNothing)
 TEST_F(WindowsTest, ASessionCloseOfTheMainWindowClosesAboutFirstThenAsks)
 {
     handedOff();
-    controller().nmAbout_Click();
+    controller().openAbout();
     QPointer<AboutWindow> w = about();
     ASSERT_TRUE(w);
-    QString asked;
     bool aboutShownWhenAsked = true;
     bool mainEnabledWhenAsked = false;
-    answerNextBox(QMessageBox::No, &asked, [&] {
+    test::BoxAnswerer answerer(QMessageBox::No);
+    answerer.onShow = [&](QMessageBox &) {
         aboutShownWhenAsked = w && w->isVisible();
         mainEnabledWhenAsked = window->isEnabled();
-    });
+    };
     // Log-out and shut-down close the windows without the operator's input.
     EXPECT_FALSE(window->close());
-    EXPECT_EQ(asked, MainController::ExitQuestion);
+    EXPECT_EQ(answerer.texts, QStringList{MainController::ExitQuestion});
     EXPECT_FALSE(aboutShownWhenAsked);
     EXPECT_TRUE(mainEnabledWhenAsked);
-    flushDeletes();
+    test::flushDeletes();
     EXPECT_FALSE(w);
-    EXPECT_EQ(controller().frmabout(), nullptr);
+    EXPECT_EQ(controller().aboutWindow(), nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isEnabled());
 }

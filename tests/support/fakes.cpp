@@ -2,31 +2,32 @@
 
 namespace kirvano::test {
 
-int FakeMessageBox::show(const QString &prompt, int flags, const QString &title)
+MessageAnswer FakeMessageBox::show(const QString &prompt, MessageButtons buttons, MessageIcon icon,
+                                   const QString &title)
 {
-    shown.push_back({prompt, flags, title});
+    shown.push_back({prompt, buttons, icon, title});
     if (!m_queued.empty()) {
-        const int answer = m_queued.front();
+        const MessageAnswer answer = m_queued.front();
         m_queued.erase(m_queued.begin());
         return answer;
     }
     if (responder)
         return responder(shown.back());
-    return (flags & 0x0F) == mb::YesNo ? mb::No : mb::Ok;
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
-void FakeMessageBox::showLater(const QString &prompt, int flags, const QString &title)
+void FakeMessageBox::showLater(const QString &prompt, MessageIcon icon, const QString &title)
 {
     if (!loop) {
-        show(prompt, flags, title);
+        show(prompt, MessageButtons::Ok, icon, title);
         return;
     }
-    loop->post([this, prompt, flags, title] { show(prompt, flags, title); });
+    loop->post([this, prompt, icon, title] { show(prompt, MessageButtons::Ok, icon, title); });
 }
 
-void FakeMessageBox::answerAlways(int answer)
+void FakeMessageBox::answerAlways(MessageAnswer answer)
 {
-    responder = [answer](const Shown &s) { return (s.flags & 0x0F) == mb::YesNo ? answer : mb::Ok; };
+    responder = [answer](const Shown &s) { return s.buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok; };
 }
 
 QStringList FakeMessageBox::prompts() const

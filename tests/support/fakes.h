@@ -37,22 +37,16 @@ public:
     {
     }
     void setCaption(const QString &caption) override { m_caption = caption; }
-    QString caption() const override { return m_caption; }
+    QString caption() const { return m_caption; }
     void setFontName(const QString &name) override { m_font = name; }
-    QString fontName() const override { return m_font; }
+    QString fontName() const { return m_font; }
     void setFontSize(double points) override { m_size = points; }
-    double fontSize() const override { return m_size; }
-    void setEnabled(bool enabled) override { m_enabled = enabled; }
-    bool isEnabled() const override { return m_enabled; }
-    void setDefault(bool isDefault) override { m_default = isDefault; }
-    bool isDefault() const override { return m_default; }
+    double fontSize() const { return m_size; }
 
 private:
     QString m_caption;
     QString m_font;
     double m_size;
-    bool m_enabled = true;
-    bool m_default = false;
 };
 
 // A modal message box that records every prompt. Its responder may let
@@ -63,19 +57,22 @@ public:
     struct Shown
     {
         QString prompt;
-        int flags;
+        MessageButtons buttons;
+        MessageIcon icon;
         QString title;
-    };
-    using Responder = std::function<int(const Shown &)>;
 
-    int show(const QString &prompt, int flags, const QString &title) override;
+        bool is(MessageButtons b, MessageIcon i) const { return buttons == b && icon == i; }
+    };
+    using Responder = std::function<MessageAnswer(const Shown &)>;
+
+    MessageAnswer show(const QString &prompt, MessageButtons buttons, MessageIcon icon, const QString &title) override;
     // Shown when the clock's loop next gets control back; at once without a clock.
-    void showLater(const QString &prompt, int flags, const QString &title) override;
+    void showLater(const QString &prompt, MessageIcon icon, const QString &title) override;
 
     // Answers Yes/No boxes with `answer`, OK boxes with OK.
-    void answerAlways(int answer);
+    void answerAlways(MessageAnswer answer);
     // Answers the next box with `answer` (then falls back to the responder).
-    void answerNext(int answer) { m_queued.push_back(answer); }
+    void answerNext(MessageAnswer answer) { m_queued.push_back(answer); }
 
     Responder responder;
     std::vector<Shown> shown;
@@ -85,7 +82,7 @@ public:
     QStringList prompts() const;
 
 private:
-    std::vector<int> m_queued;
+    std::vector<MessageAnswer> m_queued;
 };
 
 class FakeMediaPlayer : public IMediaPlayer
@@ -97,7 +94,7 @@ public:
         QString path;
     };
     explicit FakeMediaPlayer(const VirtualClock *clock = nullptr) : m_clock(clock) {}
-    void setURL(const QString &path) override { plays.push_back({m_clock ? m_clock->now() : 0, path}); }
+    void play(const QString &path) override { plays.push_back({m_clock ? m_clock->now() : 0, path}); }
 
     std::vector<Play> plays;
 

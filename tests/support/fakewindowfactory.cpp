@@ -1,18 +1,16 @@
 #include "fakewindowfactory.h"
 
-#include "app/maincontroller.h"
-
 namespace kirvano::test {
 
-IWindow *FakeWindowFactory::createSplash(MainController &main)
+IWindow *FakeWindowFactory::createSplash(Callback<void()> handOff)
 {
     ++splashesMade;
     m_windows.push_back(std::make_unique<FakeWindow>(false, true));
     splash = m_windows.back().get();
-    m_timers.push_back(std::make_unique<FakeTimer>(m_clock, 2000, true, QStringLiteral("Timer1")));
+    m_timers.push_back(std::make_unique<FakeTimer>(m_clock, SplashInterval, true, QStringLiteral("Timer1")));
     FakeTimer *timer = m_timers.back().get();
     splashTimer = timer;
-    timer->onTick([&main] { main.splashTimer1_Timer(); });
+    timer->onTick([handOff] { handOff.fire(); });
     // The splash's timer goes with it.
     splash->onClosed = [timer] { timer->setEnabled(false); };
     return splash;
@@ -26,7 +24,7 @@ IWindow *FakeWindowFactory::createOptions(OptionsHost &)
     return options;
 }
 
-IWindow *FakeWindowFactory::createAbout(MainController &)
+IWindow *FakeWindowFactory::createAbout()
 {
     ++aboutsMade;
     m_windows.push_back(std::make_unique<FakeWindow>(false, false));

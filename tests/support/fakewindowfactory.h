@@ -17,9 +17,9 @@ class FakeWindowFactory : public WindowFactory
 public:
     explicit FakeWindowFactory(VirtualClock &clock) : m_clock(clock) {}
 
-    IWindow *createSplash(MainController &main) override;
+    IWindow *createSplash(Callback<void()> handOff) override;
     IWindow *createOptions(OptionsHost &host) override;
-    IWindow *createAbout(MainController &main) override;
+    IWindow *createAbout() override;
 
     FakeWindow *splash = nullptr;
     FakeTimer *splashTimer = nullptr;

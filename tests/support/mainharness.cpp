@@ -10,22 +10,15 @@ namespace kirvano::test {
 MainHarness::MainHarness(const QString &folderName, QLocale locale) : folder(freshFolder(folderName))
 {
     messages.loop = &clock;
+    MainControls controls{
+        mainWindow, playTimer, handOffTimer, mediaPlayer, messages, {}, [this] { return clock.now(); }};
     for (int i = 0; i < StationCount; ++i) {
         leds.push_back(std::make_unique<FakeShape>());
         buttons.push_back(std::make_unique<FakeButton>(QStringLiteral("START")));
         timers.push_back(std::make_unique<FakeTimer>(clock, 60000, false, QStringLiteral("Timer%1").arg(i + 1)));
+        controls.stations.push_back({*leds[i], *buttons[i], *timers[i]});
     }
-    MainControls controls{frmMain,
-                          Timerplay,
-                          Timerlogo,
-                          wmp1,
-                          messages,
-                          [this](const StationParams &p) {
-                              const int i = p.number - 1;
-                              return StationControls{*leds[i], *buttons[i], *timers[i]};
-                          },
-                          [this] { return clock.now(); }};
-    main = std::make_unique<MainController>(controls, windows,
+    main = std::make_unique<MainController>(std::move(controls), windows,
                                             SettingsStore(settingsPath(), folder + QStringLiteral("/config.txt")),
                                             folder + QStringLiteral("/app"), std::move(locale));
 }

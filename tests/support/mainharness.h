@@ -10,8 +10,8 @@
 namespace kirvano::test {
 
 // A complete main window on fakes and the virtual clock, with its settings
-// file in a fresh folder: frmMain hidden and disabled, Timerplay and
-// Timerlogo running, station timers stopped, as at creation.
+// file in a fresh folder: the main window hidden and disabled, the play
+// and hand-off timers running, station timers stopped, as at creation.
 struct MainHarness
 {
     explicit MainHarness(const QString &folderName = QStringLiteral("main"), QLocale locale = QLocale::c());
@@ -27,10 +27,10 @@ struct MainHarness
 
     QString folder;
     VirtualClock clock;
-    FakeWindow frmMain{false, false};
-    FakeTimer Timerplay{clock, 10, true, QStringLiteral("Timerplay")};
-    FakeTimer Timerlogo{clock, 5000, true, QStringLiteral("Timerlogo")};
-    FakeMediaPlayer wmp1{&clock};
+    FakeWindow mainWindow{false, false};
+    FakeTimer playTimer{clock, EmptySlotInterval, true, QStringLiteral("Timerplay")};
+    FakeTimer handOffTimer{clock, HandOffInterval, true, QStringLiteral("Timerlogo")};
+    FakeMediaPlayer mediaPlayer{&clock};
     FakeMessageBox messages;
     FakeWindowFactory windows{clock};
     std::vector<std::unique_ptr<FakeShape>> leds;

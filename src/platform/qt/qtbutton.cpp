@@ -18,13 +18,7 @@ void QtButton::setCaption(const QString &caption)
         return;
     m_button->setText(caption);
     applyFont();
-    if (captionChanged)
-        captionChanged();
-}
-
-QString QtButton::caption() const
-{
-    return m_button->text();
+    onCaptionChanged.fire();
 }
 
 void QtButton::setFontName(const QString &name)
@@ -45,27 +39,7 @@ void QtButton::setFontSize(double points)
 
 void QtButton::applyFont()
 {
-    m_button->setFont(m_fontFor(m_face, m_points));
-}
-
-void QtButton::setEnabled(bool enabled)
-{
-    m_button->setEnabled(enabled);
-}
-
-bool QtButton::isEnabled() const
-{
-    return m_button->isEnabled();
-}
-
-void QtButton::setDefault(bool isDefault)
-{
-    m_button->setDefault(isDefault);
-}
-
-bool QtButton::isDefault() const
-{
-    return m_button->isDefault();
+    m_button->setFont(m_fontFor.fire(m_face, m_points));
 }
 
 } // namespace kirvano

@@ -7,8 +7,6 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include <functional>
-
 namespace kirvano {
 
 // IButton on a QPushButton. Face and size follow the logic; the window
@@ -17,23 +15,16 @@ class QtButton : public QObject, public IButton
 {
     Q_OBJECT
 public:
-    using FontFor = std::function<QFont(const QString &face, double points)>;
+    using FontFor = Callback<QFont(const QString &face, double points)>;
 
     QtButton(QPushButton *button, FontFor fontFor);
 
     void setCaption(const QString &caption) override;
-    QString caption() const override;
     void setFontName(const QString &name) override;
-    QString fontName() const override { return m_face; }
     void setFontSize(double points) override;
-    double fontSize() const override { return m_points; }
-    void setEnabled(bool enabled) override;
-    bool isEnabled() const override;
-    void setDefault(bool isDefault) override;
-    bool isDefault() const override;
 
-    // Called after every change of the caption.
-    std::function<void()> captionChanged;
+    // Raised after every change of the caption.
+    Callback<void()> onCaptionChanged;
 
 private:
     void applyFont();

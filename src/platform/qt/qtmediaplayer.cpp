@@ -61,7 +61,7 @@ void QtMediaPlayer::abandonWorker()
     m_worker = nullptr;
 }
 
-void QtMediaPlayer::setURL(const QString &path)
+void QtMediaPlayer::play(const QString &path)
 {
     if (m_worker->busyFor() > StuckAfterMs && !m_leftBehind) {
         qWarning().noquote() << "wmp1: the player is stuck; a new one takes over";

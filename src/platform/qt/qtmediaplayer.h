@@ -38,7 +38,7 @@ public:
     ~QtMediaPlayer() override;
 
     // Returns at once; the sound starts in the player's thread.
-    void setURL(const QString &path) override;
+    void play(const QString &path) override;
 
     // The current player and the volume it plays at; read them only for checks.
     QObject *worker() const;

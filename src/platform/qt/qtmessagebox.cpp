@@ -1,10 +1,31 @@
 #include "qtmessagebox.h"
 
+#include "transientparent.h"
+
 #include <QMessageBox>
 
 namespace kirvano {
 
-int QtMessageBox::show(const QString &prompt, int flags, const QString &title)
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageAnswer QtMessageBox::show(const QString &prompt, MessageButtons buttons, MessageIcon icon, const QString &title)
 {
     // A box owned by a disabled window would take no input either: while a
     // dialog has the main window disabled, the box stands on its own.
@@ -18,36 +39,25 @@ int QtMessageBox::show(const QString &prompt, int flags, const QString &title)
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
+    box.setIcon(qtIcon(icon));
+    if (!parent)
+        makeTransientFor(&box, m_parent);
 
-    switch (flags & mb::IconMask) {
-    case mb::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case mb::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case mb::Exclamation:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    default:
-        break;
-    }
-
-    if ((flags & 0x0F) == mb::YesNo) {
+    if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? mb::Yes : mb::No;
+        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
-    return mb::Ok;
+    return MessageAnswer::Ok;
 }
 
-void QtMessageBox::showLater(const QString &prompt, int flags, const QString &title)
+void QtMessageBox::showLater(const QString &prompt, MessageIcon icon, const QString &title)
 {
     QMetaObject::invokeMethod(
-        &m_later, [this, prompt, flags, title] { show(prompt, flags, title); }, Qt::QueuedConnection);
+        &m_later, [this, prompt, icon, title] { show(prompt, MessageButtons::Ok, icon, title); }, Qt::QueuedConnection);
 }
 
 } // namespace kirvano

@@ -14,8 +14,8 @@ class QtMessageBox : public IMessageBox
 public:
     explicit QtMessageBox(QWidget *parent = nullptr) : m_parent(parent) {}
 
-    int show(const QString &prompt, int flags, const QString &title) override;
-    void showLater(const QString &prompt, int flags, const QString &title) override;
+    MessageAnswer show(const QString &prompt, MessageButtons buttons, MessageIcon icon, const QString &title) override;
+    void showLater(const QString &prompt, MessageIcon icon, const QString &title) override;
 
 private:
     QPointer<QWidget> m_parent;

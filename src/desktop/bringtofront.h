@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace kirvano {
@@ -9,6 +11,8 @@ namespace kirvano {
 // front of it (the splash, an open dialog, a message box on top of all).
 // A main window still hidden in the splash phase stays hidden, and nothing
 // is enabled: the hand-off and the dialogs keep their own rules.
-void bringBoardToFront(QWidget *mainWindow);
+// On Wayland a window takes the focus only with the activation token of the
+// start that asked; without one the board asks for the operator's attention.
+void bringBoardToFront(QWidget *mainWindow, const QString &activationToken = {});
 
 } // namespace kirvano

@@ -1,7 +1,7 @@
 // The lock beside the settings file. Second starts, killed boards and the
 // socket are driven with the real program in tests/e2e.
 
-#include "shell/singleinstance.h"
+#include "desktop/singleinstance.h"
 #include "support/testenv.h"
 
 #include <QCoreApplication>

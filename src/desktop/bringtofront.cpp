@@ -23,8 +23,13 @@ bool isOwnWindow(const QWidget *widget)
 
 } // namespace
 
-void bringBoardToFront(QWidget *mainWindow)
+void bringBoardToFront(QWidget *mainWindow, const QString &activationToken)
 {
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    // Qt's Wayland windows read the token from here at their next request
+    // for activation, and spend it.
+    if (wayland && !activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toLatin1());
     if (mainWindow->isVisible())
         raiseWindow(mainWindow);
     QWidget *modal = QApplication::activeModalWidget();
@@ -34,6 +39,10 @@ void bringBoardToFront(QWidget *mainWindow)
     }
     if (modal)
         raiseWindow(modal);
+    if (wayland && activationToken.isEmpty())
+        QApplication::alert(mainWindow);
+    // A token no window took is not left for a later one.
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 } // namespace kirvano

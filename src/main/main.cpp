@@ -1,16 +1,20 @@
+#include "program.h"
+
+#include "app/maincontroller.h"
+#include "desktop/bringtofront.h"
+#include "desktop/singleinstance.h"
+#include "desktop/translations.h"
 #include "platform/qt/qtmessagebox.h"
 #include "settings/settingsstore.h"
-#include "shell/bringtofront.h"
 #include "shell/fonts.h"
 #include "shell/mainwindow.h"
-#include "shell/singleinstance.h"
-#include "shell/translations.h"
 #include "version.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    using namespace kirvano;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kirvano"));
     QApplication::setApplicationVersion(QStringLiteral(KIRVANO_VERSION));
@@ -18,20 +22,20 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("kirvano"));
     // Only the main window's accepted close request ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    kirvano::installQtItalianTranslations(app);
-    kirvano::installFontSubstitutions();
+    installQtItalianTranslations(app);
+    installFontSubstitutions();
 
-    const QString settingsPath = kirvano::SettingsStore::defaultSettingsPath();
-    kirvano::SingleInstance instance(settingsPath);
+    const QString settingsPath = SettingsStore::defaultSettingsPath();
+    SingleInstance instance(settingsPath);
     if (!instance.claim()) {
         if (!instance.askRunningBoardToComeForward())
-            kirvano::QtMessageBox().show(QStringLiteral("Kirvano è già in esecuzione."), kirvano::mb::OkOnly,
-                                         kirvano::AppTitle);
+            QtMessageBox().show(QStringLiteral("Kirvano è già in esecuzione."), MessageButtons::Ok, MessageIcon::None,
+                                AppTitle);
         return 0;
     }
 
-    kirvano::MainWindow frmMain(QCoreApplication::applicationDirPath(), settingsPath);
-    instance.onComeForward([&frmMain] { kirvano::bringBoardToFront(&frmMain); });
-    frmMain.controller().Form_Load();
+    Program program(QCoreApplication::applicationDirPath(), settingsPath);
+    instance.onComeForward([&program](const QString &token) { bringBoardToFront(&program.mainWindow(), token); });
+    program.controller().startUp();
     return app.exec();
 }

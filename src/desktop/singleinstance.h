@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/callback.h"
+
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 class QLocalServer;
@@ -35,8 +36,9 @@ public:
     // False when it did not answer, so it could not be brought forward.
     bool askRunningBoardToComeForward() const;
 
-    // In the board: what to do when a later start asks it to come forward.
-    void onComeForward(std::function<void()> comeForward) { m_comeForward = std::move(comeForward); }
+    // In the board: raised when a later start asks it to come forward, with
+    // the activation token that start came with (empty without one).
+    Callback<void(const QString &activationToken)> onComeForward;
 
 private:
     void listen();
@@ -46,7 +48,6 @@ private:
     QString m_socketName;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
-    std::function<void()> m_comeForward;
 };
 
 } // namespace kirvano

@@ -13,12 +13,33 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <optional>
+
 namespace kirvano {
 
 namespace {
 
-const QByteArray ComeForwardRequest("come forward\n");
+// "come forward", then the later start's activation token if it has one.
+const QByteArray ComeForwardRequest("come forward");
 const QByteArray ComeForwardDone("done\n");
+constexpr qsizetype LongestRequest = 512;
+
+// What a later start asked for: its token, empty for none; nothing when it
+// asked for nothing we know. A token is printable ASCII without spaces.
+std::optional<QString> comeForwardToken(QByteArray line)
+{
+    line = line.trimmed();
+    if (line == ComeForwardRequest)
+        return QString();
+    if (!line.startsWith(ComeForwardRequest + ' '))
+        return std::nullopt;
+    const QByteArray token = line.mid(ComeForwardRequest.size() + 1);
+    for (char c : token) {
+        if (c < 0x21 || c > 0x7e)
+            return std::nullopt;
+    }
+    return QString::fromLatin1(token);
+}
 
 // The settings folder is the user's own: made owner-only when it is new.
 // The same settings file reached through a linked folder gives the same name.
@@ -101,13 +122,12 @@ void SingleInstance::answerLaterStarts()
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->canReadLine()) {
-                if (socket->bytesAvailable() > ComeForwardRequest.size())
+                if (socket->bytesAvailable() > LongestRequest)
                     socket->abort();
                 return;
             }
-            if (socket->readLine(ComeForwardRequest.size() + 1) == ComeForwardRequest) {
-                if (m_comeForward)
-                    m_comeForward();
+            if (const auto token = comeForwardToken(socket->readLine(LongestRequest + 1))) {
+                onComeForward.fire(*token);
                 socket->write(ComeForwardDone);
             }
             socket->disconnectFromServer();
@@ -125,7 +145,10 @@ bool SingleInstance::askRunningBoardToComeForward() const
         QLocalSocket socket;
         socket.connectToServer(m_socketName);
         if (socket.waitForConnected(1000)) {
-            socket.write(ComeForwardRequest);
+            // A start from the desktop's menu may come with the token that
+            // lets a window of ours take the focus; from a terminal it has none.
+            const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+            socket.write(ComeForwardRequest + (token.isEmpty() ? QByteArray() : ' ' + token) + '\n');
             return socket.waitForBytesWritten(1000) && waitForLine(socket, 3000)
                    && socket.readLine() == ComeForwardDone;
         }

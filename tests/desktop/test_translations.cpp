@@ -1,9 +1,11 @@
 // What Qt itself writes in the program's boxes is Italian once the
 // program's start-up has installed Qt's translations.
 
+#include "app/maincontroller.h"
+#include "desktop/translations.h"
+#include "main/program.h"
 #include "platform/qt/qtmessagebox.h"
-#include "shell/mainwindow.h"
-#include "shell/translations.h"
+#include "support/guitest.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -17,31 +19,6 @@
 using namespace kirvano;
 
 namespace {
-
-// Notes every message box that comes up and answers it with its first button.
-class BoxReader
-{
-public:
-    BoxReader()
-    {
-        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts.append(box->text());
-                const QList<QAbstractButton *> buttons = box->buttons();
-                for (QAbstractButton *button : buttons)
-                    captions.append(button->text());
-                buttons.first()->click();
-            }
-        });
-        m_poll.start(5);
-    }
-
-    QStringList texts;
-    QStringList captions;
-
-private:
-    QTimer m_poll;
-};
 
 class QtTextsInItalian : public ::testing::Test
 {
@@ -59,10 +36,10 @@ TEST_F(QtTextsInItalian, SaveFailureBoxGivesQtsReason)
     // A folder where the settings file belongs: loading and saving fail.
     const QString settingsPath = test::freshFolder("translations") + "/config_bmb.dat";
     ASSERT_TRUE(QDir().mkpath(settingsPath));
-    MainWindow window(test::freshFolder("app"), settingsPath);
+    Program program(test::freshFolder("app"), settingsPath);
 
-    BoxReader boxes;
-    window.controller().Form_Load();
+    test::BoxAnswerer boxes;
+    program.controller().startUp();
     const QStringList failures = boxes.texts.filter("Impossibile salvare");
     ASSERT_FALSE(failures.isEmpty()) << boxes.texts.join(" | ").toStdString();
     const QString expected = "Impossibile salvare la configurazione nel file:\n"
@@ -70,15 +47,15 @@ TEST_F(QtTextsInItalian, SaveFailureBoxGivesQtsReason)
                              + "\nIl nome di file fa riferimento ad una cartella";
     EXPECT_EQ(failures.first().toStdString(), expected.toStdString());
     // The splash that start-up opened goes with the test.
-    if (IWindow *splash = window.controller().frmlogo())
+    if (IWindow *splash = program.controller().splash())
         splash->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test::flushDeletes();
 }
 
 TEST_F(QtTextsInItalian, StandardButtonsOfTheYesNoQuestion)
 {
     QtMessageBox messages;
-    BoxReader boxes;
-    messages.show("Attenzione vuoi uscire?", mb::YesNo | mb::Question, AppTitle);
+    test::BoxAnswerer boxes;
+    messages.show("Attenzione vuoi uscire?", MessageButtons::YesNo, MessageIcon::Question, AppTitle);
     EXPECT_EQ(boxes.captions.join(' ').toStdString(), "&Sì &No");
 }
