@@ -1,8 +1,8 @@
 #include "waylanddesktop.h"
 
-#include <QDBusInterface>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QDBusReply>
 #include <QHash>
 #include <QRegularExpression>
 #include <QTest>
@@ -12,14 +12,19 @@ namespace kirvano::e2e {
 WaylandLog::WaylandLog(const QString &log)
 {
     static const QRegularExpression request(QStringLiteral(R"(-> (\w+)@(\d+)\.(\w+)\((.*)\)$)"));
+    static const QRegularExpression keyboardEnter(QStringLiteral(R"(wl_keyboard@\d+\.enter\(\d+, wl_surface@(\d+))"));
     static const QRegularExpression ids(QStringLiteral(R"(@(\d+))"));
     QHash<int, int> surfaceOfXdgSurface; // xdg_surface id -> wl_surface id
     QHash<int, int> windowOfToplevel;    // xdg_toplevel id -> window index
     QHash<int, int> windowOfSurface;     // wl_surface id -> window index
     for (const QString &line : log.split(QLatin1Char('\n'))) {
         const QRegularExpressionMatch m = request.match(line.trimmed());
-        if (!m.hasMatch())
+        if (!m.hasMatch()) {
+            const QRegularExpressionMatch enter = keyboardEnter.match(line);
+            if (enter.hasMatch())
+                focused = windowOfSurface.value(enter.captured(1).toInt(), -1);
             continue;
+        }
         const QString interface = m.captured(1);
         const int id = m.captured(2).toInt();
         const QString name = m.captured(3);
@@ -55,22 +60,33 @@ int WaylandLog::latest(const QString &title) const
     return -1;
 }
 
+namespace {
+const QString RemoteDesktop = QStringLiteral("org.gnome.Mutter.RemoteDesktop");
+}
+
 RemoteKeyboard::RemoteKeyboard() = default;
 RemoteKeyboard::~RemoteKeyboard()
 {
-    if (m_session)
-        m_session->call(QStringLiteral("Stop"));
+    if (!m_session.isEmpty())
+        call(m_session, QStringLiteral("Stop"));
+}
+
+QDBusMessage RemoteKeyboard::call(const QString &path, const QString &method, const QVariantList &args) const
+{
+    const QString interface = path == m_session ? RemoteDesktop + QStringLiteral(".Session") : RemoteDesktop;
+    QDBusMessage message = QDBusMessage::createMethodCall(RemoteDesktop, path, interface, method);
+    message.setArguments(args);
+    return QDBusConnection::sessionBus().call(message);
 }
 
 QString RemoteKeyboard::start()
 {
-    const QString service = QStringLiteral("org.gnome.Mutter.RemoteDesktop");
-    QDBusInterface desktop(service, QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), service);
-    const QDBusReply<QDBusObjectPath> path = desktop.call(QStringLiteral("CreateSession"));
-    if (!path.isValid())
-        return path.error().message();
-    m_session = std::make_unique<QDBusInterface>(service, path.value().path(), service + QStringLiteral(".Session"));
-    const QDBusMessage started = m_session->call(QStringLiteral("Start"));
+    const QDBusMessage created =
+        call(QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), QStringLiteral("CreateSession"));
+    if (created.type() == QDBusMessage::ErrorMessage)
+        return created.errorMessage();
+    m_session = created.arguments().value(0).value<QDBusObjectPath>().path();
+    const QDBusMessage started = call(m_session, QStringLiteral("Start"));
     if (started.type() == QDBusMessage::ErrorMessage)
         return started.errorMessage();
     // The virtual keyboard comes with the first key: that key goes unseen.
@@ -81,9 +97,9 @@ QString RemoteKeyboard::start()
 void RemoteKeyboard::press(std::initializer_list<unsigned> keysyms)
 {
     for (unsigned keysym : keysyms) {
-        m_session->call(QStringLiteral("NotifyKeyboardKeysym"), keysym, true);
+        call(m_session, QStringLiteral("NotifyKeyboardKeysym"), {keysym, true});
         QTest::qWait(30);
-        m_session->call(QStringLiteral("NotifyKeyboardKeysym"), keysym, false);
+        call(m_session, QStringLiteral("NotifyKeyboardKeysym"), {keysym, false});
         QTest::qWait(60);
     }
 }

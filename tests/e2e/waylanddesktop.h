@@ -3,15 +3,15 @@
 #include <QList>
 #include <QString>
 
-#include <memory>
+#include <QVariantList>
 
-class QDBusInterface;
+class QDBusMessage;
 
 namespace kirvano::e2e {
 
 // What a Wayland client asked of the compositor, read from its protocol log
 // (WAYLAND_DEBUG=1): its top-level windows in the order they were made,
-// and its requests for activation. Object ids are used again once a window
+// its requests for activation, and which window has the keyboard. Object ids are used again once a window
 // is gone, so each request is taken for the latest window of its id.
 class WaylandLog
 {
@@ -31,6 +31,7 @@ public:
 
     QList<Window> windows;
     QList<Activation> activations;
+    int focused = -1; // index of the window the keyboard last entered
 
     // The latest window of a title, -1 for none.
     int latest(const QString &title) const;
@@ -49,7 +50,11 @@ public:
     void press(std::initializer_list<unsigned> keysyms);
 
 private:
-    std::unique_ptr<QDBusInterface> m_session;
+    // Plain messages, not QDBusInterface: its introspected meta-objects stay
+    // in the bus connection's cache, which Qt never frees (a leak at exit).
+    QDBusMessage call(const QString &path, const QString &method, const QVariantList &args = {}) const;
+
+    QString m_session; // object path of the remote desktop session
 };
 
 } // namespace kirvano::e2e
