@@ -31,9 +31,9 @@ class TableMaker
 public:
     explicit TableMaker(BoardTable &table) : m_table(table) {}
 
-    int add(ControlSpec spec)
+    int add(ControlSpec control)
     {
-        m_table.controls.push_back(std::move(spec));
+        m_table.controls.push_back(std::move(control));
         return int(m_table.controls.size()) - 1;
     }
 

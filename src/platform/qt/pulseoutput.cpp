@@ -173,15 +173,15 @@ void PulseOutput::outage(const QString &why)
 
 void PulseOutput::start(std::shared_ptr<const DecodedSound> sound, const QString &title)
 {
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, uint32_t(sound->rate), uint8_t(sound->channels)};
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, uint32_t(sound->rate), uint8_t(sound->channels)};
     pa_channel_map map;
-    if (sound->channels > int(PA_CHANNELS_MAX) || !pa_sample_spec_valid(&spec)
+    if (sound->channels > int(PA_CHANNELS_MAX) || !pa_sample_spec_valid(&format)
         || !pa_channel_map_init_extend(&map, unsigned(sound->channels), PA_CHANNEL_MAP_WAVEEX)) {
         qWarning().noquote() << m_name + QStringLiteral(": ") + title
                                     + QStringLiteral(" cannot be played: no sound server takes its format");
         return;
     }
-    pa_stream *stream = pa_stream_new(m_context, title.toUtf8().constData(), &spec, &map);
+    pa_stream *stream = pa_stream_new(m_context, title.toUtf8().constData(), &format, &map);
     if (!stream) {
         qWarning().noquote() << m_name + QStringLiteral(": ") + title + QStringLiteral(" cannot be played: ")
                                     + QString::fromUtf8(pa_strerror(pa_context_errno(m_context)));
